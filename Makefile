@@ -1,0 +1,28 @@
+# Entry points. `make test` is what CI runs.
+JOBS ?= $(shell nproc)
+BUILD ?= build
+BUILD_ASAN ?= build-asan
+
+.PHONY: deps build test test-normal test-asan bench run clean
+
+deps:
+	./scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The whole suite twice: a normal build, then AddressSanitizer + UndefinedBehaviorSanitizer.
+test: test-normal test-asan
+
+test-normal: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=Debug -DDRAVIK_SANITIZE=ON -DDRAVIK_BENCH=OFF >/dev/null
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN)
