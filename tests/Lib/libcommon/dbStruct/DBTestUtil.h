@@ -1,0 +1,65 @@
+#pragma once
+// Helpers for looking at record images byte by byte.
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <vector>
+
+// Bytes first..last (inclusive) all hold value.
+struct ByteRun
+{
+    size_t  first;
+    size_t  last;
+    uint8_t value;
+};
+
+template <class T>
+std::string ImageOf(const T& rec)
+{
+    return std::string(reinterpret_cast<const char*>(&rec), sizeof(T));
+}
+
+// The runs must cover the whole image in order.
+inline ::testing::AssertionResult ImageIs(const std::string& image, const std::vector<ByteRun>& runs)
+{
+    size_t next = 0;
+    for (const ByteRun& r : runs)
+    {
+        if (r.first != next)
+            return ::testing::AssertionFailure() << "runs leave a gap before byte " << r.first;
+        for (size_t i = r.first; i <= r.last; ++i)
+        {
+            if (i >= image.size())
+                return ::testing::AssertionFailure() << "image ends at " << image.size();
+            if (static_cast<uint8_t>(image[i]) != r.value)
+                return ::testing::AssertionFailure()
+                       << "byte " << i << " is " << int(static_cast<uint8_t>(image[i])) << ", expected "
+                       << int(r.value);
+        }
+        next = r.last + 1;
+    }
+    if (next != image.size())
+        return ::testing::AssertionFailure() << "runs end at " << next << " of " << image.size();
+    return ::testing::AssertionSuccess();
+}
+
+// Fills a record's memory with a running byte pattern (seed distinguishes records).
+template <class T>
+void Scribble(T& rec, uint8_t seed)
+{
+    unsigned char* p = reinterpret_cast<unsigned char*>(&rec);
+    for (size_t i = 0; i < sizeof(T); ++i)
+        p[i] = static_cast<unsigned char>(seed + i * 7 + 1);
+}
+
+inline uint64_t LoadU64(const std::string& image, size_t off)
+{
+    uint64_t v = 0;
+    for (int i = 7; i >= 0; --i)
+        v = (v << 8) | static_cast<uint8_t>(image[off + i]);
+    return v;
+}
