@@ -1,0 +1,87 @@
+#pragma once
+// Growable ring buffer: the byte queue of a network session.
+
+#include "net_def.h"
+
+namespace NSNet {
+
+// One heap block used as a circle; one byte always stays free, so the two indices
+// alone tell empty from full.
+//
+//   not wrapped (head <= tail):  [ free | held ............ | free ]
+//                                       ^head               ^tail
+//   wrapped (tail < head):       [ held .. | free | held ........ ]
+//                                          ^tail  ^head
+//
+// Invariants: head, tail < capacity; size() = (tail + capacity - head) mod capacity,
+// at most capacity - 1; remain() = capacity - size() - 1; empty is head == tail, full
+// is (tail + 1) mod capacity == head. The block never shrinks and grows only in push
+// (or reserve), never past maxCapacity(). A capacity of 0 means the block could not
+// be had: such a buffer holds nothing and refuses every push.
+// Sizes are computed in 64 bits, so no index arithmetic can overflow.
+//
+// Owns its block (malloc/free). Not copyable; not thread-safe: a buffer belongs to one
+// session and is used by the thread that ticks that session's reactor.
+class CNetBuffer {
+public:
+    enum { Buffer_Init_Capacity = 65536, Buffer_Min_Capacity = 1 };
+    // No buffer grows past this, so remain() always fits an int.
+    static constexpr tuint32 Buffer_Max_Capacity = 0x80000000u;
+
+    explicit CNetBuffer(tuint32 capacity);
+    ~CNetBuffer();
+    CNetBuffer(const CNetBuffer&) = delete;
+    CNetBuffer& operator=(const CNetBuffer&) = delete;
+
+    // Becomes an empty buffer with the other's capacity and growth bound (the bytes
+    // are not taken: a clone is the fresh buffer of a session made from a prototype).
+    void clone(const CNetBuffer& other);
+
+    tuint32 size() const;
+    bool empty() const;
+    bool full() const;
+    int remain() const;
+    void clear();
+
+    // Copies min(length, size()) bytes from the front; length receives that count.
+    int peek(BuffType* dst, tuint32& length) const;
+    // Drops count bytes from the front; -1 (and no change) when fewer are held.
+    int skip(tuint32 count);
+    // peek, then skip of what was copied.
+    int pop(BuffType* dst, tuint32& length);
+    // Appends length bytes, growing first when needed. 0, or -1 when length is
+    // negative or the block cannot grow enough (the buffer is then unchanged).
+    int push(const BuffType* src, int length);
+    // Grows the block by at least expandLength bytes (at least doubling, within
+    // maxCapacity()); returns the bytes added, 0 when it could not grow.
+    tuint32 expand(tuint32 expandLength);
+
+    // Direct access for callers that write or read in place.
+    // reserve: makes remain() >= length, growing as push would; 0 or -1.
+    int reserve(tuint32 length);
+    // The free bytes that follow the tail without a break; runLength receives their count.
+    BuffType* tailRun(tuint32& runLength);
+    // REQUIRES: length <= remain(). Counts length bytes written at tailRun() as held.
+    void commit(tuint32 length);
+    // The held bytes from the head without a break; runLength receives their count.
+    const BuffType* headRun(tuint32& runLength) const;
+
+    tuint32 capacity() const { return m_capacity; }
+    tuint32 head() const { return m_head; }
+    tuint32 tail() const { return m_tail; }
+    tuint32 maxCapacity() const { return m_maxCapacity; }
+    // Bounds later growth; clamped to Buffer_Max_Capacity. A buffer already larger
+    // keeps its block but does not grow.
+    void setMaxCapacity(tuint32 maxCapacity);
+
+private:
+    tint64 remain64() const;
+
+    BuffType* m_buffer;
+    tuint32 m_head;
+    tuint32 m_tail;
+    tuint32 m_capacity;
+    tuint32 m_maxCapacity;
+};
+
+} // namespace NSNet

@@ -1,0 +1,32 @@
+#pragma once
+// Listening socket of a server.
+
+#include "net_io.h"
+#include "net_struct.h"
+
+namespace NSNet {
+
+class INetSession;
+
+// Accepts connections into its reactor, one per readiness event, each with a clone of
+// its own clone of the server's prototype session. Owns that clone and the listening
+// socket. Used by its reactor's thread only.
+class CPassiveIo : public INetIo {
+public:
+    CPassiveIo(SOCKET fd, const INetSession& prototype, SocketType type, INetIo* netIo);
+    ~CPassiveIo() override;
+
+    int pollIn() override;
+
+    // Listening TCP socket registered with reactor for input; null on failure. A
+    // failed bind or listen is an assertion report ("bind port failed", "listen failed").
+    static INetIo* open(INetSession& prototype, const SocketInfo* info, INetIo* reactor);
+    static bool loadSocketInfo(SocketInfo& out, INetSession& session, const SocketInfo* in);
+
+private:
+    INetSession* m_session;
+    SocketType m_type;
+    INetIo* m_netIo;
+};
+
+} // namespace NSNet

@@ -1,0 +1,210 @@
+#include "net_session.h"
+
+#include "LogDefine.h"
+#include "net_io.h"
+#include "net_unit.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+namespace NSNet {
+
+namespace {
+
+tuint32 readBigEndian32(const BuffType* p) {
+    return (static_cast<tuint32>(p[0]) << 24) | (static_cast<tuint32>(p[1]) << 16) |
+           (static_cast<tuint32>(p[2]) << 8) | static_cast<tuint32>(p[3]);
+}
+
+tuint32 readBigEndian16(const BuffType* p) {
+    return (static_cast<tuint32>(p[0]) << 8) | static_cast<tuint32>(p[1]);
+}
+
+} // namespace
+
+// ---- INetSession ----------------------------------------------------------
+
+INetSession::INetSession(INetIo* netIo)
+    : INetSession(netIo, CNetBuffer::Buffer_Init_Capacity) {}
+
+INetSession::INetSession(INetIo* netIo, tuint32 buffSize)
+    : m_netIo(netIo), m_inputBuff(buffSize), m_outputBuff(buffSize), m_sessionId(0) {
+    // The input buffer keeps its size: a frame must fit in it whole.
+    m_inputBuff.setMaxCapacity(m_inputBuff.capacity());
+    m_outputBuff.setMaxCapacity(Output_Buffer_Max_Capacity);
+}
+
+INetSession::INetSession(const INetSession& other)
+    : m_netIo(other.m_netIo),
+      m_inputBuff(other.m_inputBuff.capacity()),
+      m_outputBuff(other.m_outputBuff.capacity()),
+      m_sessionId(0) {
+    m_inputBuff.setMaxCapacity(other.m_inputBuff.maxCapacity());
+    m_outputBuff.setMaxCapacity(other.m_outputBuff.maxCapacity());
+}
+
+INetSession::~INetSession() {
+    m_inputBuff.clear();
+    m_outputBuff.clear();
+}
+
+void INetSession::destroy() { delete this; }
+void INetSession::clearNetUnit() {}
+void INetSession::resetNetUnit(INetUnit*) {}
+
+int INetSession::close(int reason) {
+    onAbort(reason);
+    if (m_netIo != nullptr) {
+        m_netIo->close();
+    }
+    return 0;
+}
+
+int INetSession::send(const BuffType* data, tuint32 size) {
+    if (size > static_cast<tuint32>(CNetBuffer::Buffer_Max_Capacity - 1)) {
+        return -1;
+    }
+    return m_outputBuff.push(data, static_cast<int>(size));
+}
+
+// ---- CProtocolSession -----------------------------------------------------
+
+CProtocolSession::CProtocolSession(INetUnit* unit) : INetSession(nullptr), m_netUnit(unit) {}
+
+CProtocolSession::CProtocolSession(INetUnit* unit, tuint32 buffSize)
+    : INetSession(nullptr, buffSize), m_netUnit(unit) {}
+
+CProtocolSession::CProtocolSession(const CProtocolSession& other)
+    : INetSession(other), m_netUnit(other.m_netUnit) {
+    generateSessionId();
+}
+
+void CProtocolSession::generateSessionId() {
+    if (m_netUnit != nullptr) {
+        m_sessionId = m_netUnit->generateSessionId();
+    }
+}
+
+std::string CProtocolSession::identification() const {
+    return m_netUnit != nullptr ? m_netUnit->identification() : std::string();
+}
+
+int CProtocolSession::onOpen() {
+    if (m_netUnit != nullptr) {
+        m_netUnit->addSession(m_sessionId, this);
+    }
+    return 0;
+}
+
+int CProtocolSession::onClose() {
+    if (m_netUnit != nullptr) {
+        m_netUnit->deleteSession(m_sessionId);
+    }
+    return 0;
+}
+
+int CProtocolSession::onAbort(const sockaddr&) { return onAbort(0); }
+
+int CProtocolSession::onAbort(int reason) {
+    if (m_netUnit != nullptr) {
+        m_netUnit->onAbortSession(m_sessionId, reason);
+    }
+    return 0;
+}
+
+int CProtocolSession::onSend() { return 0; }
+
+INetSession* CProtocolSession::clone() const { return new CProtocolSession(*this); }
+
+void CProtocolSession::clearNetUnit() { m_netUnit = nullptr; }
+
+void CProtocolSession::resetNetUnit(INetUnit* unit) {
+    m_netUnit = unit;
+    generateSessionId();
+}
+
+int CProtocolSession::onRecv() {
+    CNetBuffer& in = m_inputBuff;
+    if (in.empty()) {
+        return 0;
+    }
+    for (;;) {
+        const tuint32 held = in.size();
+        if (held < Frame_Header_Size) {
+            return 0;
+        }
+        BuffType header[Frame_Header_Size];
+        tuint32 headerSize = Frame_Header_Size;
+        in.peek(header, headerSize);
+        const tuint32 length = readBigEndian32(header);
+        const tuint32 protocolId = readBigEndian16(header + 4);
+
+        if (length < Frame_Header_Size) {
+            if (m_netIo != nullptr) {
+                m_netIo->close();
+            }
+            CacheLog(gSNetLogSink,
+                     "[CProtocolSession::onRecv] error...size:%d, sessionId:%d, protocolId:%d, netName:%s",
+                     length, m_sessionId, protocolId, identification().c_str());
+            return -3;
+        }
+        // The input buffer never grows, so such a frame could never complete: without
+        // this the connection would stall for ever. Reported once per session.
+        if (length > in.capacity() - 1) {
+            if (m_netIo == nullptr || m_netIo->getStatus() != INetIo::enClose) {
+                CacheLog(gSNetLogSink,
+                         "[CProtocolSession::onRecv] frame too long...size:%u, limit:%u, sessionId:%u, protocolId:%u, netName:%s",
+                         length, in.capacity() - 1, m_sessionId, protocolId, identification().c_str());
+                close(enClose_OnRecvFrame);
+            }
+            return -3;
+        }
+        if (held < length) {
+            return 0;
+        }
+        if (m_netUnit == nullptr) {
+            // Detached from its unit: nobody takes the frame.
+            in.skip(length);
+            continue;
+        }
+
+        tuint32 run = 0;
+        const BuffType* frame = in.headRun(run);
+        BuffType* copy = nullptr;
+        if (run < length) {
+            // The frame wraps round the block's end: hand over a copy in one piece.
+            copy = static_cast<BuffType*>(std::malloc(length));
+            if (copy == nullptr) {
+                return -2;
+            }
+            tuint32 got = length;
+            in.peek(copy, got);
+            frame = copy;
+        }
+        // The head moves first; the bytes stay where they are until the next push into
+        // this buffer, which cannot happen before process returns.
+        in.skip(length);
+
+        tuint32 result = 0;
+        try {
+            result = m_netUnit->process(m_sessionId, frame, protocolId, length);
+        } catch (const std::exception& e) {
+            std::printf("net session exception : %s", e.what());
+            std::fflush(stdout);
+            std::free(copy);
+            close(enClose_OnError);
+            return -12;
+        } catch (...) {
+            std::free(copy);
+            throw;
+        }
+        std::free(copy);
+        if (result != 0) {
+            close(static_cast<int>(result | enClose_OnError));
+            return -11;
+        }
+    }
+}
+
+} // namespace NSNet
