@@ -63,3 +63,11 @@ inline uint64_t LoadU64(const std::string& image, size_t off)
         v = (v << 8) | static_cast<uint8_t>(image[off + i]);
     return v;
 }
+
+// A packed member read by value: gtest's macros would bind a reference to it,
+// which may be misaligned.
+template <class T>
+T Val(T v)
+{
+    return v;
+}

@@ -81,7 +81,7 @@ TEST_F(EmailRecord, TwoAttachmentsStoredAndReadBack)
 
     const std::string area = ImageOf(*m_rec).substr(1050, 16);
     EXPECT_EQ(area, std::string("\x0C\x00\x00\x00\x0A\x04\x08\x01\x10\x02\x0A\x04\x08\x03\x10\x04", 16));
-    EXPECT_EQ(m_rec->m_senderGuid, 0xFFFFFFFFFFFFFFFFull);
+    EXPECT_EQ(Val(m_rec->m_senderGuid), 0xFFFFFFFFFFFFFFFFull);
 
     AD_EMAILINFO out;
     m_rec->SetIntoInfo(out);

@@ -39,7 +39,7 @@ TEST(BaseUserData, ConstructionZeroesChecksum)
     alignas(DBBaseUserData) unsigned char raw[sizeof(DBBaseUserData)];
     memset(raw, 0xAB, sizeof(raw));
     DBBaseUserData* p = new (raw) DBBaseUserData;
-    EXPECT_EQ(p->m_CRC, 0u);
+    EXPECT_EQ(Val(p->m_CRC), 0u);
     p->~DBBaseUserData();
 }
 
@@ -73,20 +73,20 @@ TEST(BaseUserData, NewCharacter)
     p->InitAsCreateNewChar(kGuid, "hero", "acc", 257, 1000, 5);
     time_t after = time(nullptr);
 
-    EXPECT_EQ(p->m_Guid, kGuid);
-    EXPECT_EQ(p->m_Level, 1);
-    EXPECT_EQ(p->m_Exp, 0);
-    EXPECT_EQ(p->m_Sex, 1);  // low 8 bits of 257
+    EXPECT_EQ(Val(p->m_Guid), kGuid);
+    EXPECT_EQ(Val(p->m_Level), 1);
+    EXPECT_EQ(Val(p->m_Exp), 0);
+    EXPECT_EQ(Val(p->m_Sex), 1);  // low 8 bits of 257
     EXPECT_STREQ(p->m_CharName, "hero");
     EXPECT_STREQ(p->m_AccName, "acc");
-    EXPECT_EQ(p->m_equipmentId, -1);
-    EXPECT_EQ(p->m_HP, 1000);
-    EXPECT_EQ(p->m_MP, 5);
-    EXPECT_EQ(p->m_blockTime, 0);
-    EXPECT_GE(p->m_CreateRoleTime, before);
-    EXPECT_LE(p->m_LastLogoutTime, after);
-    EXPECT_GE(p->m_LastLogoutTime, p->m_CreateRoleTime);
-    EXPECT_EQ(p->m_ClientCfg[0], 'c') << "the part's own creation leaves the configuration";
+    EXPECT_EQ(Val(p->m_equipmentId), -1);
+    EXPECT_EQ(Val(p->m_HP), 1000);
+    EXPECT_EQ(Val(p->m_MP), 5);
+    EXPECT_EQ(Val(p->m_blockTime), 0);
+    EXPECT_GE(Val(p->m_CreateRoleTime), before);
+    EXPECT_LE(Val(p->m_LastLogoutTime), after);
+    EXPECT_GE(Val(p->m_LastLogoutTime), Val(p->m_CreateRoleTime));
+    EXPECT_EQ(Val(p->m_ClientCfg[0]), 'c') << "the part's own creation leaves the configuration";
 
     p->InitAsCreateNewChar(kGuid, "hero", "acc", -1, 0, 0);
     EXPECT_EQ(static_cast<unsigned char>(p->m_Sex), 0xFFu);
@@ -109,8 +109,8 @@ TEST(BaseUserData, NamesAreCutToTheirField)
         p->InitAsCreateNewChar(kGuid, name.c_str(), name.c_str(), 0, 0, 0);
         EXPECT_EQ(std::string(p->m_CharName), std::string(r.stored, 'n'));
         EXPECT_EQ(std::string(p->m_AccName), std::string(r.stored, 'n'));
-        EXPECT_EQ(p->m_CharName[79], 0);
-        EXPECT_EQ(p->m_AccName[79], 0);
+        EXPECT_EQ(Val(p->m_CharName[79]), 0);
+        EXPECT_EQ(Val(p->m_AccName[79]), 0);
     }
 }
 
@@ -238,11 +238,11 @@ TEST(FullUserData, ConstructedCleared)
     base->CleanUp();
     EXPECT_EQ(ImageOf(p->m_User), ImageOf(*base));
     EXPECT_TRUE(ImageIs(ImageOf(p->m_UserDataEx1), {{0, 7, 0xFF}, {8, 3445, 0}}));
-    EXPECT_EQ(p->m_ItemPack.m_count, 0);
-    EXPECT_EQ(p->m_CurrencyPack.m_count, 0);
-    EXPECT_EQ(p->m_shopPack.m_count, 0);
+    EXPECT_EQ(Val(p->m_ItemPack.m_count), 0);
+    EXPECT_EQ(Val(p->m_CurrencyPack.m_count), 0);
+    EXPECT_EQ(Val(p->m_shopPack.m_count), 0);
     EXPECT_EQ(p->m_emailPack.m_emailData.size(), 0);
-    EXPECT_EQ(p->m_scrapCard.charGuid, -1);
+    EXPECT_EQ(Val(p->m_scrapCard.charGuid), -1);
 }
 
 TEST(FullUserData, NewCharacterState)
@@ -262,23 +262,23 @@ TEST(FullUserData, NewCharacterState)
     p->InitAsCreateNewChar(kGuid, "hero", "acc", 0, 0, 1000, 0);
 
     EXPECT_EQ(p->GetGuid(), static_cast<long long>(kGuid));
-    EXPECT_EQ(p->m_UserDataEx1.m_guid, kGuid);
-    EXPECT_EQ(p->m_UserDataEx2.m_guid, kGuid);
-    EXPECT_EQ(p->m_UserDataEx3RealTime.m_guid, kGuid);
-    EXPECT_EQ(p->m_UserDataEx1.m_IsValid, 1);
-    EXPECT_EQ(p->m_UserDataEx1.m_LuckyWheelCount, 0);
-    EXPECT_EQ(p->m_UserDataEx2.m_CommonData[20], 200);
-    EXPECT_EQ(p->m_User.m_HP, 1000);
-    EXPECT_EQ(p->m_User.m_MP, 0);
-    EXPECT_EQ(p->m_User.m_Level, 1);
-    EXPECT_EQ(p->m_User.m_ClientCfg[0], 0);
-    EXPECT_EQ(p->m_ItemPack.m_count, 0);
-    EXPECT_EQ(p->m_ItemPack.m_data[5].m_guid, 0xFFFFFFFFFFFFFFFFull);
-    EXPECT_EQ(p->m_CurrencyPack.m_count, 0);
-    EXPECT_EQ(p->m_shopPack.m_count, 0);
-    EXPECT_EQ(p->m_shopPack.m_data[0].m_tId, -1);
-    EXPECT_EQ(p->m_matchData.m_ownrank, -1);
-    EXPECT_EQ(p->m_scrapCard.charGuid, -1);
+    EXPECT_EQ(Val(p->m_UserDataEx1.m_guid), kGuid);
+    EXPECT_EQ(Val(p->m_UserDataEx2.m_guid), kGuid);
+    EXPECT_EQ(Val(p->m_UserDataEx3RealTime.m_guid), kGuid);
+    EXPECT_EQ(Val(p->m_UserDataEx1.m_IsValid), 1);
+    EXPECT_EQ(Val(p->m_UserDataEx1.m_LuckyWheelCount), 0);
+    EXPECT_EQ(Val(p->m_UserDataEx2.m_CommonData[20]), 200);
+    EXPECT_EQ(Val(p->m_User.m_HP), 1000);
+    EXPECT_EQ(Val(p->m_User.m_MP), 0);
+    EXPECT_EQ(Val(p->m_User.m_Level), 1);
+    EXPECT_EQ(Val(p->m_User.m_ClientCfg[0]), 0);
+    EXPECT_EQ(Val(p->m_ItemPack.m_count), 0);
+    EXPECT_EQ(Val(p->m_ItemPack.m_data[5].m_guid), 0xFFFFFFFFFFFFFFFFull);
+    EXPECT_EQ(Val(p->m_CurrencyPack.m_count), 0);
+    EXPECT_EQ(Val(p->m_shopPack.m_count), 0);
+    EXPECT_EQ(Val(p->m_shopPack.m_data[0].m_tId), -1);
+    EXPECT_EQ(Val(p->m_matchData.m_ownrank), -1);
+    EXPECT_EQ(Val(p->m_scrapCard.charGuid), -1);
     EXPECT_EQ(p->m_emailPack.m_emailData.size(), 0);
 
     std::string base = ImageOf(p->m_User);
@@ -326,7 +326,7 @@ TEST(FullUserData, CopyFromFollowsThePartsRules)
 
     dst->CopyFrom(*src);
     EXPECT_EQ(dst->GetGuid(), static_cast<long long>(kGuid));
-    EXPECT_EQ(dst->m_User.m_CRC, 7u);
+    EXPECT_EQ(Val(dst->m_User.m_CRC), 7u);
     EXPECT_EQ(ImageOf(dst->m_UserDataEx1), ImageOf(src->m_UserDataEx1));
     EXPECT_EQ(ImageOf(dst->m_ItemPack), ImageOf(src->m_ItemPack));
     EXPECT_EQ(ImageOf(dst->m_shopPack), ImageOf(src->m_shopPack));
@@ -340,6 +340,6 @@ TEST(FullUserData, SetGuidReachesAllParts)
     auto p = Make<DBFullUserData>();
     p->SetGuid(static_cast<long long>(kGuid));
     EXPECT_EQ(p->GetGuid(), static_cast<long long>(kGuid));
-    EXPECT_EQ(p->m_UserDataEx3RealTime.m_guid, kGuid);
+    EXPECT_EQ(Val(p->m_UserDataEx3RealTime.m_guid), kGuid);
 }
 } // namespace
