@@ -8,6 +8,14 @@
 
 namespace
 {
+size_t CountReports(const std::string& log)
+{
+    size_t n = 0;
+    for (size_t pos = log.find("[Assert]"); pos != std::string::npos; pos = log.find("[Assert]", pos + 1))
+        ++n;
+    return n;
+}
+
 TEST(BinCRC, Vectors)
 {
     const unsigned char ff = 0xFF;
@@ -87,6 +95,7 @@ TEST_F(HexCodec, EncodeWithoutRoomReports)
     EXPECT_EQ(std::string(out, 8), "########");
     std::string log = m_dir.ReadLogs("assert");
     EXPECT_NE(log.find("Binary2String: OutLength(6) < InLength(3)!"), std::string::npos) << log;
+    EXPECT_EQ(CountReports(log), 2u) << "the check, then the function's wrapper";
 }
 
 TEST_F(HexCodec, EncodeRoomCheckDoesNotWrap)
@@ -140,6 +149,7 @@ TEST_F(HexCodec, DecodeRejectsLowerCase)
     EXPECT_EQ(static_cast<unsigned char>(out[0]), 0xABu);
     std::string log = m_dir.ReadLogs("assert");
     EXPECT_NE(log.find("DBStr2Binary"), std::string::npos);
+    EXPECT_EQ(CountReports(log), 3u) << "the digit check and two wrappers";
     EXPECT_FALSE(DBStr2Binary(nullptr, 4, out, 8, outLen));
     EXPECT_FALSE(DBStr2Binary("AB", 0, out, 8, outLen));
 }
@@ -153,6 +163,7 @@ TEST_F(HexCodec, DigitsAndTheirLimits)
     EXPECT_EQ(Ascii2Value('0'), 0);
     EXPECT_EQ(Ascii2Value('F'), 15);
     EXPECT_THROW(Value2Ascii(16), int);
+    EXPECT_EQ(CountReports(m_dir.ReadLogs("assert")), 2u);
     EXPECT_THROW(Value2Ascii(-1), int);
     EXPECT_THROW(Ascii2Value('G'), int);
     EXPECT_THROW(Ascii2Value('a'), int);

@@ -261,25 +261,42 @@ TEST(FullUserData, NewCharacterState)
 
     p->InitAsCreateNewChar(kGuid, "hero", "acc", 0, 0, 1000, 0);
 
-    EXPECT_EQ(p->GetGuid(), static_cast<long long>(kGuid));
-    EXPECT_EQ(Val(p->m_UserDataEx1.m_guid), kGuid);
-    EXPECT_EQ(Val(p->m_UserDataEx2.m_guid), kGuid);
-    EXPECT_EQ(Val(p->m_UserDataEx3RealTime.m_guid), kGuid);
-    EXPECT_EQ(Val(p->m_UserDataEx1.m_IsValid), 1);
-    EXPECT_EQ(Val(p->m_UserDataEx1.m_LuckyWheelCount), 0);
-    EXPECT_EQ(Val(p->m_UserDataEx2.m_CommonData[20]), 200);
-    EXPECT_EQ(Val(p->m_User.m_HP), 1000);
-    EXPECT_EQ(Val(p->m_User.m_MP), 0);
-    EXPECT_EQ(Val(p->m_User.m_Level), 1);
-    EXPECT_EQ(Val(p->m_User.m_ClientCfg[0]), 0);
-    EXPECT_EQ(Val(p->m_ItemPack.m_count), 0);
-    EXPECT_EQ(Val(p->m_ItemPack.m_data[5].m_guid), 0xFFFFFFFFFFFFFFFFull);
-    EXPECT_EQ(Val(p->m_CurrencyPack.m_count), 0);
-    EXPECT_EQ(Val(p->m_shopPack.m_count), 0);
-    EXPECT_EQ(Val(p->m_shopPack.m_data[0].m_tId), -1);
-    EXPECT_EQ(Val(p->m_matchData.m_ownrank), -1);
-    EXPECT_EQ(Val(p->m_scrapCard.charGuid), -1);
-    EXPECT_EQ(p->m_emailPack.m_emailData.size(), 0);
+    const long long g = static_cast<long long>(kGuid);
+    struct FieldRow
+    {
+        const char* field;
+        long long   actual;
+        long long   expected;
+    };
+    const FieldRow rows[] = {
+        {"GetGuid()", p->GetGuid(), g},
+        {"ex1 m_guid", static_cast<long long>(p->m_UserDataEx1.m_guid), g},
+        {"ex2 m_guid", static_cast<long long>(p->m_UserDataEx2.m_guid), g},
+        {"ex3 m_guid", static_cast<long long>(p->m_UserDataEx3RealTime.m_guid), g},
+        {"ex1 m_IsValid", p->m_UserDataEx1.m_IsValid, 1},
+        {"ex1 m_LuckyWheelCount", p->m_UserDataEx1.m_LuckyWheelCount, 0},
+        {"ex2 m_CommonData[20]", p->m_UserDataEx2.m_CommonData[20], 200},
+        {"m_HP", p->m_User.m_HP, 1000},
+        {"m_MP", p->m_User.m_MP, 0},
+        {"m_Level", p->m_User.m_Level, 1},
+        {"m_Sex", p->m_User.m_Sex, 0},
+        {"m_equipmentId", p->m_User.m_equipmentId, -1},
+        {"m_ClientCfg[0]", p->m_User.m_ClientCfg[0], 0},
+        {"item count", p->m_ItemPack.m_count, 0},
+        {"item 5 guid", static_cast<long long>(p->m_ItemPack.m_data[5].m_guid), -1},
+        {"currency count", p->m_CurrencyPack.m_count, 0},
+        {"shop count", p->m_shopPack.m_count, 0},
+        {"shop 0 tid", p->m_shopPack.m_data[0].m_tId, -1},
+        {"match rank", p->m_matchData.m_ownrank, -1},
+        {"match guid", static_cast<long long>(p->m_matchData.m_guid), -1},
+        {"scrap card charGuid", p->m_scrapCard.charGuid, -1},
+        {"mails", p->m_emailPack.m_emailData.size(), 0},
+    };
+    for (const FieldRow& r : rows)
+    {
+        SCOPED_TRACE(r.field);
+        EXPECT_EQ(r.actual, r.expected);
+    }
 
     std::string base = ImageOf(p->m_User);
     EXPECT_EQ(base.substr(168, 2), std::string("\x01\x00", 2));
