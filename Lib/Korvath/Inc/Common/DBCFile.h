@@ -1,0 +1,97 @@
+#pragma once
+// DBCFile: one data-table file in memory, read from its text or binary form.
+//
+// After one successful open it holds m_nFieldsNum column types, m_nRecordsNum rows of
+// m_nFieldsNum 8-byte cells (row-major, cell (r, c) at r * F + c) and one string buffer
+// that every T_STRING cell points into (offset 0 is the empty text). Column 0 holds no
+// value twice. The object owns the cells and the buffer; string cells die with it.
+// Calling order: construct, open once (OpenFromTXT or OpenFromMemory), read, destroy.
+// A DBCFile is a temporary of one load on one thread; it takes no lock.
+
+#include "BaseType.h"
+#include "BaseUtility.h"
+
+#include <string>
+
+class DBCFile
+{
+public:
+    enum FIELD_TYPE
+    {
+        T_INT = 0,
+        T_FLOAT = 1,
+        T_STRING = 2,
+    };
+
+    // One cell: read it through the member that its column's type names.
+    union FIELD
+    {
+        tfloatptr fValue;
+        tintptr iValue;
+        const tchar* pString;
+
+        FIELD() : iValue(0) {}
+        FIELD(tintptr value) : iValue(value) {}
+        FIELD(tfloatptr value) : fValue(value) {}
+        FIELD(const tchar* value) : iValue(0) { pString = value; }
+    };
+
+    // The 16-byte header of the binary form (little-endian).
+    struct FILE_HEAD
+    {
+        tuint32 m_Identify;
+        tint32 m_nFieldsNum;
+        tint32 m_nRecordsNum;
+        tint32 m_nStringBlockSize;
+    };
+
+    typedef bsvector<FIELD_TYPE> FIELD_TYPE_VEC;
+    typedef bsvector<FIELD> DATA_BUF;
+
+    enum
+    {
+        MAX_LINE_BYTES = 65536,           // line buffer of the text form
+        BINARY_IDENTIFY = 0xDDBBCC00u,    // first word of the binary form
+    };
+
+public:
+    DBCFile();
+    ~DBCFile();
+    DBCFile(const DBCFile&) = delete;
+    DBCFile& operator=(const DBCFile&) = delete;
+
+    // Reads the named regular file whole and opens it; false when it cannot be read.
+    bool OpenFromTXT(const tchar* szFileName);
+    // Opens [pMemory, pDeadEnd); szFileName only names the file in reports.
+    bool OpenFromMemory(const tchar* pMemory, const tchar* pDeadEnd, const tchar* szFileName);
+
+    // Address of cell (nRecordLine, nColumNum); an invalid request is a report.
+    const FIELD* Search_Posistion(tint32 nRecordLine, tint32 nColumNum) const;   // spelled as the tooling expects
+
+    tint32 GetFieldsNum() const { return m_nFieldsNum; }
+    tint32 GetRecordsNum() const { return m_nRecordsNum; }
+    // Type of a column; T_INT for a column outside the table.
+    FIELD_TYPE GetFieldType(tint32 nColumn) const;
+
+    // Splits strStringSource at szKey (every character of it a separator when bOneOfKey,
+    // else the whole text); returns the number of items put in vRet.
+    static tint32 _ConvertStringToVector(const tchar* strStringSource, bsvector<std::string>& vRet,
+                                         const tchar* szKey, bool bOneOfKey, bool bIgnoreEmpty);
+    // Copies one line of [pMemory, pDeadEnd) into pStringBuf; returns where the next line
+    // starts, or null when there is none.
+    static const tchar* _GetLineFromMemory(tchar* pStringBuf, tint32 nBufSize, const tchar* pMemory,
+                                           const tchar* pDeadEnd);
+
+protected:
+    bool OpenFromMemoryImpl_Text(const tchar* pMemory, const tchar* pDeadEnd, const tchar* szFileName);
+    bool OpenFromMemoryImpl_Binary(const tchar* pMemory, const tchar* pDeadEnd, const tchar* szFileName);
+    void CheckIndex(const tchar* szFileName);
+
+protected:
+    FIELD_TYPE_VEC m_theType;
+    tint32 m_nRecordsNum;
+    tint32 m_nFieldsNum;
+    DATA_BUF m_vDataBuf;
+    tchar* m_pStringBuf;
+    tint32 m_nStringBufSize;
+};

@@ -1,0 +1,121 @@
+#pragma once
+// DBC_Loader: fills the members of one table record from one row of an opened DBCFile.
+// DBC_Recorder_Loader: base of every table record class; loads one row through __Load.
+//
+// A loader lives for one record on the loading thread and is never copied. Integers and
+// floats are copied out of the cells; texts are replaced by their copy in the process-wide
+// string pool (or one shared empty text), so a record outlives its DBCFile.
+
+#include "BaseType.h"
+#include "DBCFile.h"
+
+class DBC_String_T;
+
+class DBC_Loader
+{
+public:
+    DBC_Loader(const DBCFile& rDB, tint32 nRow) : m_DB(rDB), m_Row(nRow), m_Column(0) {}
+
+    tint32 GetFieldsNum() const { return m_DB.GetFieldsNum(); }
+
+    void ReadDirect(tint32& val, tint32 nColumn);
+    void ReadDirect(tfloat32& val, tint32 nColumn);
+    // A text member needs a "STRING" column: a number is never taken as an address.
+    // szTable and szColumn only name the member in that report.
+    void ReadDirect(const tchar*& val, tint32 nColumn, const tchar* szTable = nullptr,
+                    const tchar* szColumn = nullptr);
+
+private:
+    DBC_Loader(const DBC_Loader&);
+    DBC_Loader& operator=(const DBC_Loader&);
+
+    template <typename T>
+    struct __LoadTypeOf
+    {
+        typedef tint32 _type;
+        static T CastFrom(_type v) { return static_cast<T>(v); }
+    };
+
+    template <typename T>
+    static void Read(T& val, const DBCFile& rDB, tint32 nRow, tint32 nColumn)
+    {
+        typename __LoadTypeOf<T>::_type v;
+        if (_Read(v, rDB, nRow, nColumn)) {
+            val = __LoadTypeOf<T>::CastFrom(v);
+        }
+    }
+
+    // Each returns whether a cell was read into the value.
+    static bool _Read(tint32& val, const DBCFile& rDB, tint32 nRow, tint32 nColumn);
+    static bool _Read(tfloat32& val, const DBCFile& rDB, tint32 nRow, tint32 nColumn);
+    static bool _Read(const tchar*& val, const DBCFile& rDB, tint32 nRow, tint32 nColumn);
+    static bool _Read(bool& val, const DBCFile& rDB, tint32 nRow, tint32 nColumn);
+
+private:
+    const DBCFile& m_DB;
+    tint32 m_Row;
+    tint32 m_Column;
+};
+
+template <>
+struct DBC_Loader::__LoadTypeOf<tfloat32>
+{
+    typedef tfloat32 _type;
+    static tfloat32 CastFrom(_type v) { return v; }
+};
+
+template <>
+struct DBC_Loader::__LoadTypeOf<const tchar*>
+{
+    typedef const tchar* _type;
+    static const tchar* CastFrom(_type v) { return v; }
+};
+
+inline void DBC_Loader::ReadDirect(tint32& val, tint32 nColumn)
+{
+    Read(val, m_DB, m_Row, nColumn);
+}
+
+inline void DBC_Loader::ReadDirect(tfloat32& val, tint32 nColumn)
+{
+    Read(val, m_DB, m_Row, nColumn);
+}
+
+// The pooled copy of a text cell; null for a negative position or a cell without a text.
+const tchar* _LoadConstStringFromDBC(const DBCFile& rDB, tint32 nRow, tint32 nColumn);
+// The one empty text that every empty cell of every table gives.
+const tchar* DBC_EmptyString();
+// The process-wide pool behind _LoadConstStringFromDBC (read-only use: counts in tests).
+const DBC_String_T& DBC_GetStringTable();
+
+template <class SubclassT, tint32 maxID, tint32 maxRecordNum>
+class DBC_Recorder_Loader
+{
+public:
+    enum
+    {
+        MAX_ID = maxID,
+        MAX_RECORD_NUM = maxRecordNum,
+    };
+
+    DBC_Recorder_Loader() : m_bInited(false) {}
+
+    bool IsInited() const { return m_bInited; }
+    bool InitFromDB(const DBCFile& rDB, tint32 nRow);   // declared only: nothing loads this way
+
+    bool LoadFromDB(const DBCFile& rDB, tint32 nRow)
+    {
+        DBC_Loader loader(rDB, nRow);
+        if (static_cast<SubclassT*>(this)->__Load(loader)) {
+            m_bInited = true;
+            return true;
+        }
+        return false;
+    }
+
+protected:
+    // The record class itself, for the declarations that its table module generates.
+    typedef SubclassT DBC_RecordClass;
+
+    bool m_bInited;
+};
