@@ -67,6 +67,8 @@ public:
 private:
     void Init();
 
+protected:
+    // Protected so that a test clock can pin the cache to a known instant.
     tuint32 m_StartTime;
     tuint32 m_CurrentTime;
     time_t m_SetTime;
