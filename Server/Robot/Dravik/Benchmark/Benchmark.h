@@ -1,0 +1,73 @@
+#pragma once
+// One client per configured database-agent server. Through TcpClient it owns one
+// connection and that connection's reactor; it registers under its server id, turns
+// the agent's DA_REGIST into three GUID generators (characters, items, e-mails), owns
+// the simulated players and runs its worker thread's loop.
+//
+// Ownership: created by Create and held by shared pointers; the worker thread keeps its
+// own copy for as long as it runs. The client owns its players (by value) and generators.
+// Threads: Create and Init run on the main thread before the worker exists; from then on
+// everything here is used by the worker alone.
+// Invariants: m_bGuidInited is set once, by the first complete DA_REGIST, and the three
+// generators are initialised exactly then; m_bInited (registered) is true only while the
+// live connection has been answered, and the players exist once m_bGuidInited is set.
+
+#include "BaseType.h"
+#include "BenchmarkConfig.h"
+#include "GuidGenerator.h"
+#include "PlayerSimulator.h"
+#include "TcpClient.h"
+
+#include <memory>
+#include <string>
+#include <thread>
+#include <unordered_map>
+
+typedef std::shared_ptr<std::thread> ThreadPtr;
+
+class Benchmark : public TcpClient {
+public:
+    typedef std::unordered_map<std::string, PlayerSimulator> TPlayerSimulatorMap;
+
+    Benchmark();
+    virtual ~Benchmark();
+
+    // Creates the client, connects it on the calling thread and starts its worker.
+    static ThreadPtr Create(tint32 serverId, const ServerConfig& cfg);
+
+    // Takes the server's settings and connects (a failed connect is retried by Run).
+    bool Init(tint32 serverId, const ServerConfig& cfg);
+    // The worker's loop; returns only when an assertion report reached it (the process
+    // then ends, see EndOnReport).
+    void Run();
+
+    virtual unsigned process(NSNet::SessionId sessionId, const NSNet::BuffType* buff, unsigned protoId, unsigned size) override;
+
+    tuint64 GenCharGuid();
+    tuint64 GenItemGuid();
+    tuint64 GenEmailGuid();
+
+    // An assertion report that reached the top of main or of a worker: flush standard
+    // output and the log channels, then end the process with status 1.
+    [[noreturn]] static void EndOnReport();
+
+private:
+    virtual void OnConnected() override;
+    virtual void OnDisconnect() override;
+
+    bool EnsureInited();
+    void OnInited();
+    void SaveGuid();
+    void Regist();
+    void HandleDARegist(const NSNet::BuffType* buff, tuint32 len);
+
+    tint32 m_ServerId;
+    tint32 m_maxPlayerNum;
+    std::string m_accPrefix;
+    bool m_bInited;
+    bool m_bGuidInited;
+    TPlayerSimulatorMap m_mapPlayerSimulator;
+    GuidGenerator m_CharGuidGen;
+    GuidGenerator m_ItemGuidGen;
+    GuidGenerator m_EmailGuidGen;
+};

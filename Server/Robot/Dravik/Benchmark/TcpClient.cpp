@@ -1,0 +1,86 @@
+#include "TcpClient.h"
+
+#include "net_struct.h"
+
+namespace {
+const tuint32 NO_SESSION = 0xFFFFFFFF;
+}
+
+constexpr std::chrono::milliseconds TcpClient::kRetryDelay;
+
+TcpClient::TcpClient()
+    : NSNet::INetIoAgent(), NSNet::INetUnit(NSNet::INetIoAgent::m_pINetIo), m_SessionId(NO_SESSION), m_port(0), m_bLastConnectFailed(false)
+{
+}
+
+TcpClient::~TcpClient() {}
+
+bool TcpClient::Connect(const char* ip, tint16 port)
+{
+    m_host = ip;
+    m_port = static_cast<tuint16>(port);
+
+    NSNet::SocketInfo info;
+    info.address = ip;
+    info.port = m_port;
+    NSNet::SessionId sid = 0;
+    if (client(&info, sid, 0)) {
+        m_bLastConnectFailed = false;
+        OnConnected();
+        return true;
+    }
+    m_SessionId = NO_SESSION;
+    m_bLastConnectFailed = true;
+    m_tLastFailure = std::chrono::steady_clock::now();
+    return false;
+}
+
+void TcpClient::Disconnect()
+{
+    close(m_SessionId, 0);
+    OnDisconnect();
+}
+
+bool TcpClient::IsConnected() const
+{
+    return m_SessionId != NO_SESSION;
+}
+
+void TcpClient::Tick()
+{
+    tick();
+}
+
+void TcpClient::CheckNet()
+{
+    if (IsConnected()) {
+        return;
+    }
+    // An agent that is down must neither flood the network log nor keep a core busy.
+    if (m_bLastConnectFailed && std::chrono::steady_clock::now() - m_tLastFailure < kRetryDelay) {
+        return;
+    }
+    Connect(m_host.c_str(), static_cast<tint16>(m_port));
+}
+
+tint32 TcpClient::Send(tint32 protoId, google::protobuf::Message& msg)
+{
+    return send(m_SessionId, msg, static_cast<short>(protoId));
+}
+
+int TcpClient::onAddSession(NSNet::SessionId id)
+{
+    m_SessionId = id;
+    return 0;
+}
+
+int TcpClient::onDeleteSession(NSNet::SessionId)
+{
+    m_SessionId = NO_SESSION;
+    return 0;
+}
+
+std::string TcpClient::identification() const
+{
+    return "TcpClient";
+}

@@ -1,0 +1,54 @@
+#pragma once
+// The robot's TCP client: a network-library endpoint that owns its own reactor (through
+// INetIoAgent, built first) and holds at most one session (m_SessionId, 0xFFFFFFFF when
+// none). It remembers where it connects to, so that CheckNet can connect again.
+//
+// Threads: no locks. The first Connect runs on the thread that creates the client; every
+// later call on the client's one worker thread, which starts after that Connect returned.
+
+#include "BaseType.h"
+#include "net_unit.h"
+
+#include <chrono>
+#include <string>
+
+namespace google {
+namespace protobuf {
+class Message;
+}
+} // namespace google
+
+class TcpClient : public NSNet::INetIoAgent, NSNet::INetUnit {
+public:
+    TcpClient();
+    virtual ~TcpClient();
+
+    // Blocking connect; true when the connection is open.
+    bool Connect(const char* ip, tint16 port);
+    // Closes the live session and calls OnDisconnect.
+    void Disconnect();
+    bool IsConnected() const;
+    // One turn of the reactor with a zero time-out.
+    void Tick();
+    // Connects again when not connected, at most once a second after a failed attempt.
+    void CheckNet();
+    // Frames msg under protoId into the live session's output buffer; the library's result.
+    tint32 Send(tint32 protoId, google::protobuf::Message& msg);
+
+    virtual void OnConnected() {}
+    virtual void OnDisconnect() {}
+
+    virtual int onAddSession(NSNet::SessionId id) override;
+    virtual int onDeleteSession(NSNet::SessionId id) override;
+    virtual std::string identification() const override;
+
+    // Smallest wait between a failed connect and the next attempt of CheckNet.
+    static constexpr std::chrono::milliseconds kRetryDelay{1000};
+
+private:
+    tuint32 m_SessionId;
+    std::string m_host;
+    tuint16 m_port;
+    bool m_bLastConnectFailed;
+    std::chrono::steady_clock::time_point m_tLastFailure;
+};

@@ -1,0 +1,269 @@
+// The benchmark client in this process against the stand-in agent: connection, the
+// registration frame, the agent's DA_REGIST turned into GUIDs, the creation burst, and
+// the registration replies that lack something. The client is pumped by hand here (no
+// worker thread), through its public Tick, CheckNet and process.
+
+#include "AD_PBMessage.pb.h"
+#include "Benchmark.h"
+#include "BenchmarkConfig.h"
+#include "RobotHarness.h"
+#include "StandInAgent.h"
+#include "TcpClient.h"
+#include "TempWorkDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <set>
+#include <thread>
+
+using NSAgent::AgentOptions;
+using NSAgent::Fault;
+using NSAgent::RecordedFrame;
+using NSAgent::StandInAgent;
+
+namespace {
+
+uint64_t LE64(const std::string& s, size_t off)
+{
+    uint64_t v = 0;
+    for (int i = 7; i >= 0; --i) {
+        v = (v << 8) | static_cast<unsigned char>(s[off + size_t(i)]);
+    }
+    return v;
+}
+
+// The frame's body parsed as M.
+template <typename M>
+bool ParseBody(const RecordedFrame& f, M& msg)
+{
+    return f.bHasBody && msg.ParseFromArray(f.strFrame.data() + 6, int(f.strFrame.size() - 6));
+}
+
+class ClientTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // Every kind off: only the creations of the registration burst are sent.
+        m_dir.WriteFile("XmlConfig/benchmark_config.xml",
+                        "<r><test type=\"createchar\" interval=\"-1\"/><test type=\"usersave\" interval=\"-1\"/>"
+                        "<test type=\"userload\" interval=\"-1\"/></r>");
+        BenchmarkConfig::getInstance().Load();
+    }
+
+    void StartAgent(AgentOptions opts)
+    {
+        opts.bRecord = true;
+        opts.bPrint = false;
+        m_agent.reset(new StandInAgent(opts));
+        std::string err;
+        ASSERT_TRUE(m_agent->Start(err)) << err;
+    }
+
+    ServerConfig Cfg(int players, const std::string& prefix) const
+    {
+        ServerConfig cfg;
+        cfg.dbServerHost = "127.0.0.1";
+        cfg.dbServerPort = static_cast<tint16>(m_agent->Port());
+        cfg.playerNum = static_cast<tint16>(players);
+        cfg.accPrefix = prefix;
+        return cfg;
+    }
+
+    // Turns the client's reactor until pred holds or the time is up.
+    static bool Pump(Benchmark& b, const std::function<bool()>& pred, std::chrono::milliseconds timeout = kPatience)
+    {
+        auto deadline = std::chrono::steady_clock::now() + timeout;
+        while (!pred()) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                return false;
+            }
+            b.CheckNet();
+            b.Tick();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
+    }
+
+    size_t Count(uint16_t pid) const { return FramesOf(m_agent->Frames(), pid).size(); }
+
+    TempWorkDir m_dir;
+    std::unique_ptr<StandInAgent> m_agent;
+};
+
+} // namespace
+
+TEST_F(ClientTest, ConnectFailsWhereNothingListensAndRetriesAfterASecond)
+{
+    uint16_t port = UnusedPort();
+    TcpClient client;
+    auto t0 = std::chrono::steady_clock::now();
+    EXPECT_FALSE(client.Connect("127.0.0.1", static_cast<tint16>(port)));
+    EXPECT_FALSE(client.IsConnected());
+
+    AgentOptions opts;
+    opts.nPort = port;
+    StartAgent(opts);
+    // Right after the failure CheckNet waits; from one second on it connects.
+    client.CheckNet();
+    if (std::chrono::steady_clock::now() - t0 < std::chrono::milliseconds(900)) {
+        EXPECT_FALSE(client.IsConnected());
+    }
+    bool connected = StandInAgent::WaitUntil(
+        [&] {
+            client.CheckNet();
+            return client.IsConnected();
+        },
+        kPatience);
+    EXPECT_TRUE(connected);
+    EXPECT_GE(std::chrono::steady_clock::now() - t0, TcpClient::kRetryDelay);
+    EXPECT_EQ("TcpClient", client.identification());
+}
+
+TEST_F(ClientTest, RegistersAndCreatesThreePlayers)
+{
+    AgentOptions opts;
+    opts.aSerial[0] = 1000;
+    opts.aCarry[0] = 1;
+    StartAgent(opts);
+    Benchmark bench;
+    ASSERT_TRUE(bench.Init(1, Cfg(3, "p")));
+    EXPECT_EQ("TcpClient", bench.identification());
+    ASSERT_TRUE(Pump(bench, [&] { return Count(4) >= 3; }));
+
+    std::vector<RecordedFrame> frames = m_agent->Frames();
+    ASSERT_FALSE(frames.empty());
+    const std::string kRegist("\x00\x00\x00\x0E\x00\x01\x08\x01\x10\x00\x10\x01\x10\x02", 14);
+    EXPECT_EQ(kRegist, frames[0].strFrame);
+
+    std::vector<RecordedFrame> creations = FramesOf(frames, 4);
+    ASSERT_EQ(3u, creations.size());
+    // Players 0, 1, 2 in this order draw the character serials 1000, 1001, 1002 of world 1.
+    const uint64_t kGuids[3] = {0x00010001000003E8ull, 0x00010001000003E9ull, 0x00010001000003EAull};
+    const char* kAccounts[3] = {"p0", "p1", "p2"};
+    std::set<std::string> accounts;
+    for (size_t i = 0; i < creations.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(10226u, creations[i].nSize);
+        AD_USERSAVE save;
+        ASSERT_TRUE(ParseBody(creations[i], save));
+        EXPECT_EQ(1, save.savetype());
+        const AD_USER_DATA& d = save.userdata();
+        ASSERT_EQ(3287u, d.ubdata().size());
+        EXPECT_EQ(3446u, d.ubdataex1().size());
+        EXPECT_EQ(1864u, d.ubdataex2().size());
+        EXPECT_EQ(1544u, d.ubdataex3().size());
+        EXPECT_EQ(0, d.itemdata_size());
+        EXPECT_EQ(0, d.emialdata_size());
+        EXPECT_FALSE(d.has_matchdata());
+        // Account name at offset 0 (80 bytes), the character GUID at offset 80.
+        std::string acc(d.ubdata().c_str());
+        EXPECT_EQ(kGuids[i], LE64(d.ubdata(), 80));
+        ASSERT_GT(acc.size(), 2u);
+        EXPECT_EQ(kAccounts[i], acc.substr(0, 2));
+        EXPECT_EQ(std::string::npos, acc.find_first_not_of("0123456789", 2)) << acc;
+        accounts.insert(acc.substr(0, 2));
+        // The head of a new scrap card: its charGuid, then zero bytes.
+        ASSERT_EQ(60u, d.scrapcard().size());
+        EXPECT_EQ(kGuids[i], LE64(d.scrapcard(), 0));
+        EXPECT_EQ(std::string(52, '\0'), d.scrapcard().substr(8));
+    }
+    EXPECT_EQ(3u, accounts.size());
+}
+
+TEST_F(ClientTest, GuidsFollowTheReplyWhateverItsOrder)
+{
+    // The reply is made by hand: types in the order 2, 0, 1, a type 7, a repeated type 0,
+    // a carry of 300 (low 8 bits: 44) and a server id above 65535 (world: its low 16 bits).
+    AgentOptions opts;
+    opts.eFault = Fault::NoReply;
+    StartAgent(opts);
+    Benchmark bench;
+    ASSERT_TRUE(bench.Init(65536 + 7, Cfg(1, "g")));
+    ASSERT_TRUE(Pump(bench, [&] { return Count(1) == 1; }));
+
+    DA_REGIST rep;
+    rep.set_serverid(7);
+    rep.set_taskbegintime(0);
+    const int32_t types[] = {2, 0, 1, 7, 0};
+    const uint32_t serials[] = {500, 10, 2000, 9, 99999};
+    const uint32_t carries[] = {3, 300, 5, 1, 1};
+    for (int i = 0; i < 5; ++i) {
+        rep.add_guidtype(types[i]);
+        rep.add_serial(serials[i]);
+        rep.add_carry(carries[i]);
+    }
+    std::string frame(6, '\0');
+    rep.AppendToString(&frame);
+    frame[3] = char(frame.size());
+    frame[5] = 2;
+    EXPECT_EQ(0u, bench.process(1, reinterpret_cast<const NSNet::BuffType*>(frame.data()), 2, unsigned(frame.size())));
+    ASSERT_TRUE(Pump(bench, [&] { return Count(4) == 1; }));
+
+    AD_USERSAVE save;
+    ASSERT_TRUE(ParseBody(FramesOf(m_agent->Frames(), 4)[0], save));
+    EXPECT_EQ(0x0007002C0000000Aull, LE64(save.userdata().ubdata(), 80));
+
+    // The player drew 1 character, 228 item and 30 e-mail GUIDs: the next ones follow.
+    EXPECT_EQ(0x0007002C0000000Bull, bench.GenCharGuid());
+    EXPECT_EQ(0x00070105000008B4ull, bench.GenItemGuid());  // serial 2000 + 228
+    EXPECT_EQ(0x0007020300000212ull, bench.GenEmailGuid()); // serial 500 + 30
+}
+
+TEST_F(ClientTest, IncompleteRegistrationRepliesLeaveTheClientUnregistered)
+{
+    struct Row {
+        const char* name;
+        Fault fault;
+        const char* expected;
+    } rows[] = {
+        {"type 2 missing", Fault::MissingType, "lacks GUID type 2"},
+        {"serial list short", Fault::ShortSerial, "lacks GUID type 2"},
+        {"empty body", Fault::EmptyBody, "lacks GUID type 0, 1, 2"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        AgentOptions opts;
+        opts.eFault = r.fault;
+        StartAgent(opts);
+        Benchmark bench;
+        testing::internal::CaptureStdout();
+        ASSERT_TRUE(bench.Init(1, Cfg(2, "m")));
+        // Once the reply has been handled (the report is in the assert log), nothing follows.
+        bool reported = Pump(bench, [&] { return m_dir.ReadLogs("assert.").find(r.expected) != std::string::npos; });
+        Pump(bench, [] { return false; }, std::chrono::milliseconds(200));
+        std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_TRUE(reported);
+        EXPECT_NE(std::string::npos, out.find("Verify")) << out;
+        EXPECT_NE(std::string::npos, out.find(r.expected)) << out;
+        EXPECT_EQ(1u, Count(1));
+        EXPECT_EQ(0u, Count(4));
+        EXPECT_EQ(0u, Count(6));
+        m_agent.reset();
+        // A fresh assert log for the next row.
+        for (const auto& e : std::filesystem::directory_iterator(m_dir.LogDir())) {
+            std::filesystem::remove(e.path());
+        }
+    }
+}
+
+TEST_F(ClientTest, ReRegistrationKeepsGeneratorsAndPlayers)
+{
+    StartAgent(AgentOptions());
+    Benchmark bench;
+    ASSERT_TRUE(bench.Init(1, Cfg(2, "r")));
+    ASSERT_TRUE(Pump(bench, [&] { return Count(4) == 2; }));
+    const uint64_t nextBefore = bench.GenCharGuid();
+
+    m_agent->CloseConnections();
+    ASSERT_TRUE(Pump(bench, [&] { return Count(1) == 2; })); // registered again on a new connection
+    // Let the second DA_REGIST be handled: no second Init (which would throw), no new burst.
+    EXPECT_NO_THROW(Pump(bench, [] { return false; }, std::chrono::milliseconds(300)));
+    EXPECT_EQ(2u, Count(4));
+    EXPECT_EQ(nextBefore + 1, bench.GenCharGuid());
+    std::vector<RecordedFrame> regs = FramesOf(m_agent->Frames(), 1);
+    EXPECT_LT(regs[0].nConn, regs[1].nConn);
+}

@@ -1,0 +1,360 @@
+// The Dravik program end to end: started as a child process in a temporary working
+// folder with a sample Config/, against the stand-in agent running in this process.
+
+#include "AD_PBMessage.pb.h"
+#include "RobotHarness.h"
+#include "StandInAgent.h"
+#include "TempWorkDir.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <thread>
+
+using NSAgent::AgentOptions;
+using NSAgent::Fault;
+using NSAgent::RecordedFrame;
+using NSAgent::StandInAgent;
+
+namespace {
+
+uint64_t LE64(const std::string& s, size_t off)
+{
+    uint64_t v = 0;
+    for (int i = 7; i >= 0; --i) {
+        v = (v << 8) | static_cast<unsigned char>(s[off + size_t(i)]);
+    }
+    return v;
+}
+
+uint32_t LE32(const std::string& s, size_t off)
+{
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) {
+        v = (v << 8) | static_cast<unsigned char>(s[off + size_t(i)]);
+    }
+    return v;
+}
+
+template <typename M>
+bool ParseBody(const RecordedFrame& f, M& msg)
+{
+    return f.bHasBody && msg.ParseFromArray(f.strFrame.data() + 6, int(f.strFrame.size() - 6));
+}
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override { WriteSampleTables(m_dir); }
+
+    void StartAgent(AgentOptions opts = AgentOptions())
+    {
+        opts.bRecord = true;
+        opts.bPrint = false;
+        m_agent.reset(new StandInAgent(opts));
+        std::string err;
+        ASSERT_TRUE(m_agent->Start(err)) << err;
+    }
+
+    size_t Count(uint16_t pid) const { return FramesOf(m_agent->Frames(), pid).size(); }
+    bool WaitCount(uint16_t pid, size_t n) const
+    {
+        return StandInAgent::WaitUntil([&] { return Count(pid) >= n; }, kPatience);
+    }
+    // The AD_USERSAVE frames of one save type.
+    std::vector<RecordedFrame> Saves(int saveType) const
+    {
+        std::vector<RecordedFrame> out;
+        for (const RecordedFrame& f : FramesOf(m_agent->Frames(), 4)) {
+            AD_USERSAVE s;
+            if (ParseBody(f, s) && s.savetype() == saveType) {
+                out.push_back(f);
+            }
+        }
+        return out;
+    }
+
+    TempWorkDir m_dir;
+    std::unique_ptr<StandInAgent> m_agent;
+};
+
+} // namespace
+
+TEST_F(EndToEnd, StartupTextsAndTheNormalEnd)
+{
+    // No server in the configuration: the tables load and the program ends with status 0.
+    m_dir.WriteFile("XmlConfig/benchmark_config.xml",
+                    "<r><benchmark serverid=\"0\" dbserverhost=\"127.0.0.1\" accprefix=\"p\"/>"
+                    "<benchmark serverid=\"-3\" dbserverhost=\"127.0.0.1\" accprefix=\"p\"/></r>");
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        bool bRobotNames;
+        const char* expected;
+    } rows[] = {
+        {"mark as argument", {"mark with blanks", "ignored"}, true, "start bench\n"},
+        {"mark from standard input at its end", {}, true,
+         "start bench\nPlease Input CharName Mark.........\nSet CharName Mark OK........\n"},
+        {"no robot-name table", {"m"}, false, "start bench\n"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        if (!r.bRobotNames) {
+            std::remove("Config/RobotName.txt");
+        }
+        DravikProcess p(r.args);
+        int status = -1;
+        ASSERT_TRUE(p.WaitExit(kPatience, status)) << p.Output();
+        EXPECT_EQ(0, status);
+        EXPECT_EQ(r.expected, p.Output());
+        EXPECT_NE(std::string::npos, m_dir.ReadLogs("ServerStatus.").find("Load Table Config/AI.txt OK"));
+    }
+}
+
+TEST_F(EndToEnd, RegistrationAndCreationBurst)
+{
+    AgentOptions opts;
+    opts.aSerial[0] = 1000;
+    opts.aCarry[0] = 1;
+    StartAgent(opts);
+    WriteBenchmarkXml(m_dir, m_agent->Port(), {{1, 3, "p"}}, -1, -1, -1);
+    DravikProcess p({"mark"});
+    ASSERT_TRUE(WaitCount(4, 3)) << p.Output();
+
+    std::vector<RecordedFrame> frames = m_agent->Frames();
+    const std::string kRegist("\x00\x00\x00\x0E\x00\x01\x08\x01\x10\x00\x10\x01\x10\x02", 14);
+    EXPECT_EQ(kRegist, frames[0].strFrame);
+    std::set<std::string> accounts;
+    std::set<uint64_t> guids;
+    for (const RecordedFrame& f : FramesOf(frames, 4)) {
+        EXPECT_EQ(10226u, f.nSize);
+        AD_USERSAVE s;
+        ASSERT_TRUE(ParseBody(f, s));
+        EXPECT_EQ(1, s.savetype());
+        std::string acc(s.userdata().ubdata().c_str());
+        EXPECT_EQ(std::string::npos, acc.find_first_not_of("0123456789", 2)) << acc;
+        accounts.insert(acc.substr(0, 2));
+        guids.insert(LE64(s.userdata().ubdata(), 80));
+    }
+    EXPECT_EQ((std::set<std::string>{"p0", "p1", "p2"}), accounts);
+    EXPECT_EQ((std::set<uint64_t>{0x00010001000003E8ull, 0x00010001000003E9ull, 0x00010001000003EAull}), guids);
+
+    // Every interval is -1: nothing follows the burst.
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(3u, Count(4));
+    EXPECT_EQ(0u, Count(6));
+    EXPECT_TRUE(p.Running());
+}
+
+TEST_F(EndToEnd, SaveAndLoadContents)
+{
+    AgentOptions opts;
+    opts.aSerial[0] = 70;
+    opts.aCarry[0] = 0;
+    opts.aSerial[1] = 5000;
+    opts.aCarry[1] = 2;
+    opts.aSerial[2] = 9000;
+    opts.aCarry[2] = 4;
+    StartAgent(opts);
+    WriteBenchmarkXml(m_dir, m_agent->Port(), {{2, 1, "s"}}, -1, 0, 0);
+    DravikProcess p({"mark"});
+    ASSERT_TRUE(StandInAgent::WaitUntil([&] { return Saves(2).size() >= 2 && Count(6) >= 1; }, kPatience)) << p.Output();
+
+    const uint64_t kChar = 0x0002000000000046ull; // world 2, type 0, carry 0, serial 70
+    std::vector<RecordedFrame> saves = Saves(2);
+    AD_USERSAVE s1, s2;
+    ASSERT_TRUE(ParseBody(saves[0], s1));
+    ASSERT_TRUE(ParseBody(saves[1], s2));
+    const AD_USER_DATA& d = s1.userdata();
+    EXPECT_EQ(3287u, d.ubdata().size());
+    EXPECT_EQ(kChar, LE64(d.ubdata(), 80));
+    EXPECT_EQ(3446u, d.ubdataex1().size());
+    EXPECT_EQ(1864u, d.ubdataex2().size());
+    EXPECT_EQ(1544u, d.ubdataex3().size());
+
+    ASSERT_EQ(228, d.itemdata_size());
+    for (int i = 0; i < d.itemdata_size(); ++i) {
+        ASSERT_EQ(176u, d.itemdata(i).size()) << i;
+        EXPECT_EQ(kChar, LE64(d.itemdata(i), 8)) << i;
+    }
+    EXPECT_EQ(0x0002010200001388ull, LE64(d.itemdata(0), 0));   // serial 5000
+    EXPECT_EQ(0x000201020000146Bull, LE64(d.itemdata(227), 0)); // serial 5227
+    EXPECT_EQ(0, d.currencydata_size());
+
+    ASSERT_EQ(30, d.emialdata_size());
+    EXPECT_EQ(0x0002020400002328ull, d.emialdata(0).guid());  // serial 9000
+    EXPECT_EQ(0x0002020400002345ull, d.emialdata(29).guid()); // serial 9029
+    for (const AD_EMAILINFO& m : d.emialdata()) {
+        EXPECT_EQ(0, m.type());
+        EXPECT_EQ(0, m.state());
+        EXPECT_EQ(0u, m.globalguid());
+        EXPECT_EQ("system", m.sender());
+        EXPECT_EQ("s0", m.receiver());
+        EXPECT_EQ("test", m.title());
+        EXPECT_EQ("content", m.content());
+        EXPECT_FALSE(m.has_awardinfo());
+        EXPECT_EQ(-1, m.senderguid());
+        EXPECT_EQ(int64_t(kChar), m.receiverguid());
+    }
+
+    ASSERT_EQ(256, d.shopdata_size());
+    for (int i = 0; i < d.shopdata_size(); ++i) {
+        const std::string& row = d.shopdata(i);
+        ASSERT_EQ(18u, row.size()) << i;
+        EXPECT_EQ(kChar, LE64(row, 0)) << i;
+        EXPECT_EQ(uint32_t(41002 + i), LE32(row, 8)) << i;
+        EXPECT_EQ(10u, LE32(row, 12)) << i;
+        EXPECT_EQ(8, static_cast<unsigned char>(row[16]) | (static_cast<unsigned char>(row[17]) << 8)) << i;
+    }
+    ASSERT_TRUE(d.has_matchdata());
+    EXPECT_EQ(332u, d.matchdata().size());
+    ASSERT_EQ(12296u, d.scrapcard().size());
+    EXPECT_EQ(kChar, LE64(d.scrapcard(), 0));
+    EXPECT_EQ(std::string(12288, '\0'), d.scrapcard().substr(8));
+
+    // The record never changes: two saves carry the same data.
+    EXPECT_EQ(s1.userdata().SerializeAsString(), s2.userdata().SerializeAsString());
+
+    AD_USERLOAD load;
+    ASSERT_TRUE(ParseBody(FramesOf(m_agent->Frames(), 6)[0], load));
+    EXPECT_EQ(1, load.usertype());
+    EXPECT_EQ("s0", load.account());
+    EXPECT_FALSE(load.has_guid());
+    EXPECT_FALSE(load.has_charname());
+    EXPECT_FALSE(load.has_param());
+    EXPECT_EQ(1u, Saves(1).size()); // only the creation of the burst
+}
+
+TEST_F(EndToEnd, IntervalsHoldFromTheStart)
+{
+    // 100 s of processor time: none of these kinds may go out in this test's lifetime,
+    // whereas the creation burst still does.
+    StartAgent();
+    WriteBenchmarkXml(m_dir, m_agent->Port(), {{1, 2, "i"}}, 100000, 100000, -1);
+    DravikProcess p({"mark"});
+    ASSERT_TRUE(WaitCount(4, 2)) << p.Output();
+    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    EXPECT_EQ(2u, Count(4));
+    EXPECT_EQ(0u, Count(6));
+    EXPECT_TRUE(p.Running());
+}
+
+TEST_F(EndToEnd, ServersConnectInAscendingId)
+{
+    StartAgent();
+    WriteBenchmarkXml(m_dir, m_agent->Port(), {{7, 1, "b"}, {3, 1, "a"}}, -1, -1, -1);
+    DravikProcess p({"mark"});
+    ASSERT_TRUE(WaitCount(1, 2)) << p.Output();
+    std::vector<RecordedFrame> regs = FramesOf(m_agent->Frames(), 1);
+    const RecordedFrame& first = regs[0].nConn < regs[1].nConn ? regs[0] : regs[1];
+    const RecordedFrame& second = regs[0].nConn < regs[1].nConn ? regs[1] : regs[0];
+    EXPECT_EQ(3, first.nServerId);
+    EXPECT_EQ(7, second.nServerId);
+    ASSERT_TRUE(WaitCount(4, 2));
+}
+
+TEST_F(EndToEnd, FailuresEndWithAClearReport)
+{
+    struct Row {
+        const char* name;
+        const char* xml;     // null: no configuration file
+        bool bRemoveAI;
+        bool bMalformedReply;
+        const char* expected;
+    } rows[] = {
+        {"no configuration", nullptr, false, false, "load benchmark config failed."},
+        {"server without host", "<r><benchmark serverid=\"4\" accprefix=\"p\"/></r>", false, false,
+         "benchmark serverid 4 has no dbserverhost."},
+        {"missing table", "<r/>", true, false, "Load Table Config/AI.txt Failed"},
+        {"malformed DA_REGIST", "", false, true, "void Benchmark::HandleDARegist(const BuffType*, tuint32)"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        std::remove("XmlConfig/benchmark_config.xml");
+        if (r.bMalformedReply) {
+            AgentOptions opts;
+            opts.eFault = Fault::MalformedBody;
+            StartAgent(opts);
+            WriteBenchmarkXml(m_dir, m_agent->Port(), {{1, 1, "p"}}, -1, -1, -1);
+        } else if (r.xml != nullptr) {
+            m_dir.WriteFile("XmlConfig/benchmark_config.xml", r.xml);
+        }
+        if (r.bRemoveAI) {
+            std::remove("Config/AI.txt");
+        }
+        DravikProcess p({"mark"});
+        int status = -1;
+        ASSERT_TRUE(p.WaitExit(kPatience, status)) << p.Output();
+        EXPECT_EQ(1, status) << p.Output();
+        EXPECT_NE(std::string::npos, p.Output().find(r.expected)) << p.Output();
+        EXPECT_NE(std::string::npos, m_dir.ReadLogs("assert.").find(r.expected));
+        if (r.bRemoveAI) {
+            WriteSampleTables(m_dir);
+        }
+    }
+}
+
+TEST_F(EndToEnd, AgentDownAtStartThenUp)
+{
+    const uint16_t port = UnusedPort();
+    WriteBenchmarkXml(m_dir, port, {{1, 1, "d"}}, -1, -1, -1);
+    DravikProcess p({"mark"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ASSERT_TRUE(p.Running()) << p.Output();
+    AgentOptions opts;
+    opts.nPort = port;
+    StartAgent(opts);
+    ASSERT_TRUE(WaitCount(4, 1)) << p.Output();
+    EXPECT_EQ(1u, Count(1));
+}
+
+TEST_F(EndToEnd, AgentRestartLeadsToReRegistration)
+{
+    StartAgent();
+    const uint16_t port = m_agent->Port();
+    WriteBenchmarkXml(m_dir, port, {{1, 2, "r"}}, -1, 0, 0);
+    DravikProcess p({"mark"});
+    ASSERT_TRUE(WaitCount(6, 1)) << p.Output();
+    EXPECT_EQ(2u, Saves(1).size());
+
+    m_agent.reset(); // the agent goes away
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    AgentOptions opts;
+    opts.nPort = port;
+    StartAgent(opts);
+    ASSERT_TRUE(StandInAgent::WaitUntil([&] { return Saves(2).size() >= 2 && Count(6) >= 2; }, kPatience)) << p.Output();
+    // Registered again; no second creation burst; load goes on for the same players.
+    std::vector<RecordedFrame> frames = m_agent->Frames();
+    ASSERT_FALSE(frames.empty());
+    EXPECT_EQ(1u, frames[0].nPacketId);
+    EXPECT_EQ(1u, FramesOf(frames, 1).size());
+    EXPECT_EQ(0u, Saves(1).size());
+    std::set<std::string> loaded;
+    for (const RecordedFrame& f : FramesOf(frames, 6)) {
+        AD_USERLOAD l;
+        if (ParseBody(f, l)) {
+            loaded.insert(l.account());
+        }
+    }
+    EXPECT_TRUE(loaded.count("r0") + loaded.count("r1") >= 1);
+    EXPECT_TRUE(p.Running());
+}
+
+TEST_F(EndToEnd, IncompleteRegistrationKeepsTheProcessAlive)
+{
+    AgentOptions opts;
+    opts.eFault = Fault::MissingType;
+    opts.nMissingType = 1;
+    StartAgent(opts);
+    WriteBenchmarkXml(m_dir, m_agent->Port(), {{1, 2, "x"}}, 0, 0, 0);
+    DravikProcess p({"mark"});
+    // A non-rethrown report: it is in the assert log at once (standard output may buffer it).
+    ASSERT_TRUE(StandInAgent::WaitUntil(
+        [&] { return m_dir.ReadLogs("assert.").find("lacks GUID type 1") != std::string::npos; }, kPatience))
+        << p.Output();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(p.Running());
+    EXPECT_EQ(0u, Count(4));
+    EXPECT_EQ(0u, Count(6));
+}

@@ -1,0 +1,159 @@
+#include "RobotHarness.h"
+
+#include "TempWorkDir.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#ifndef DRAVIK_EXE
+#error "DRAVIK_EXE must name the Dravik executable"
+#endif
+
+namespace {
+int s_nRunCount = 0;
+}
+
+DravikProcess::DravikProcess(const std::vector<std::string>& args)
+{
+    char cwd[4096];
+    if (getcwd(cwd, sizeof(cwd)) == nullptr) {
+        return;
+    }
+    m_strOutFile = std::string(cwd) + "/dravik-run-" + std::to_string(++s_nRunCount) + ".out";
+    std::vector<std::string> argv0;
+    argv0.push_back(DRAVIK_EXE);
+    argv0.insert(argv0.end(), args.begin(), args.end());
+    std::vector<char*> argvp;
+    for (std::string& a : argv0) {
+        argvp.push_back(&a[0]);
+    }
+    argvp.push_back(nullptr);
+
+    int out = open(m_strOutFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int in = open("/dev/null", O_RDONLY | O_CLOEXEC);
+    m_pid = fork();
+    if (m_pid == 0) {
+        dup2(in, 0);
+        dup2(out, 1);
+        dup2(out, 2);
+        execv(argvp[0], argvp.data());
+        _exit(127);
+    }
+    close(out);
+    close(in);
+}
+
+DravikProcess::~DravikProcess()
+{
+    Kill();
+}
+
+std::string DravikProcess::Output() const
+{
+    std::ifstream in(m_strOutFile, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+bool DravikProcess::WaitExit(std::chrono::milliseconds timeout, int& rStatus)
+{
+    if (m_pid <= 0) {
+        return false;
+    }
+    auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        int st = 0;
+        pid_t r = waitpid(m_pid, &st, WNOHANG);
+        if (r == m_pid) {
+            m_bReaped = true;
+            rStatus = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+bool DravikProcess::Running()
+{
+    if (m_pid <= 0 || m_bReaped) {
+        return false;
+    }
+    int st = 0;
+    if (waitpid(m_pid, &st, WNOHANG) == m_pid) {
+        m_bReaped = true;
+        return false;
+    }
+    return true;
+}
+
+void DravikProcess::Kill()
+{
+    if (m_pid > 0 && !m_bReaped) {
+        kill(m_pid, SIGKILL);
+        int st = 0;
+        waitpid(m_pid, &st, 0);
+        m_bReaped = true;
+    }
+}
+
+void WriteBenchmarkXml(const TempWorkDir& dir, uint16_t nPort, const std::vector<BenchServer>& servers,
+                       int nCreateInterval, int nSaveInterval, int nLoadInterval)
+{
+    std::ostringstream x;
+    x << "<?xml version=\"1.0\"?>\n<benchmarkconfig>\n";
+    for (const BenchServer& s : servers) {
+        x << "  <benchmark serverid=\"" << s.nServerId << "\" dbserverhost=\"127.0.0.1\" dbserverport=\"" << nPort
+          << "\" playernum=\"" << s.nPlayers << "\" accprefix=\"" << s.strPrefix << "\"/>\n";
+    }
+    x << "  <test type=\"createchar\" interval=\"" << nCreateInterval << "\"/>\n";
+    x << "  <test type=\"usersave\" interval=\"" << nSaveInterval << "\"/>\n";
+    x << "  <test type=\"userload\" interval=\"" << nLoadInterval << "\"/>\n";
+    x << "</benchmarkconfig>\n";
+    dir.WriteFile("XmlConfig/benchmark_config.xml", x.str());
+}
+
+uint16_t UnusedPort()
+{
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sa.sin_port = 0;
+    bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof(sa));
+    socklen_t len = sizeof(sa);
+    getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len);
+    close(fd);
+    return ntohs(sa.sin_port);
+}
+
+std::vector<NSAgent::RecordedFrame> FramesOf(const std::vector<NSAgent::RecordedFrame>& frames, uint16_t nPacketId)
+{
+    std::vector<NSAgent::RecordedFrame> out;
+    for (const auto& f : frames) {
+        if (f.nPacketId == nPacketId) {
+            out.push_back(f);
+        }
+    }
+    return out;
+}
+
+void WriteSampleTables(const TempWorkDir& dir)
+{
+    dir.WriteFile("Config/RobotName.txt",
+                  "ID\tNote\tFName\tSName\nINT\tSTRING\tSTRING\tSTRING\nid\tnote\tfirst\tsecond\nx\tx\tx\tx\n"
+                  "0\t-\tAl\tBo\n1\t-\tCy\tDi\n");
+}
