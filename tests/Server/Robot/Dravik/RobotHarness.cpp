@@ -2,6 +2,8 @@
 
 #include "TempWorkDir.h"
 
+#include <gtest/gtest.h>
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -15,6 +17,9 @@
 #include <sstream>
 #include <thread>
 
+#ifndef DRAVIK_FIXTURES
+#error "DRAVIK_FIXTURES must name the fixture writer"
+#endif
 #ifndef DRAVIK_EXE
 #error "DRAVIK_EXE must name the Dravik executable"
 #endif
@@ -153,7 +158,11 @@ std::vector<NSAgent::RecordedFrame> FramesOf(const std::vector<NSAgent::Recorded
 
 void WriteSampleTables(const TempWorkDir& dir)
 {
-    dir.WriteFile("Config/RobotName.txt",
-                  "ID\tNote\tFName\tSName\nINT\tSTRING\tSTRING\tSTRING\nid\tnote\tfirst\tsecond\nx\tx\tx\tx\n"
-                  "0\t-\tAl\tBo\n1\t-\tCy\tDi\n");
+    // The fixture writer: a valid file with three sample rows for every declared table,
+    // the robot-name table included.
+    std::string cmd = std::string("'") + DRAVIK_FIXTURES + "' --out '" + dir.Path() + "' --rows 3 > /dev/null";
+    int rc = system(cmd.c_str());
+    if (rc != 0) {
+        ADD_FAILURE() << "the fixture writer failed: " << cmd;
+    }
 }
