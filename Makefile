@@ -24,5 +24,13 @@ test-asan: deps
 	cd $(BUILD_ASAN) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j $(JOBS)
 
+# Dravik against the stand-in agent in a sample working folder (RUN_SECONDS=N, default 10).
+run: build
+	./tools/run-sample.sh $(BUILD)
+
+# The benchmark programs of bench/ (never part of the tests).
+bench: build
+	./tools/run-bench.sh $(BUILD)
+
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)
