@@ -165,6 +165,17 @@ TEST(TimeConversions, PackedDateRoundTripAndNullTm)
     EXPECT_EQ(back.tm_sec, 9);
     EXPECT_EQ(back.tm_wday, 0);
 
+    // From 2032 on the year field reaches bit 31: computed unsigned.
+    tm late;
+    memset(&late, 0, sizeof(late));
+    late.tm_year = 140;
+    late.tm_mday = 1;
+    TimeManager::ConvertTU(&late, uDate);
+    EXPECT_EQ(uDate, 2684485632u);  // 40 << 26 | 1 << 17
+    TimeManager::ConvertUT(uDate, &back);
+    EXPECT_EQ(back.tm_year, 140);
+    EXPECT_EQ(back.tm_mday, 1);
+
     tuint32 uUntouched = 77;
     TimeManager::ConvertTU(nullptr, uUntouched);
     EXPECT_EQ(uUntouched, 77u);
