@@ -1,0 +1,104 @@
+// The record loader: conversions by member type, pooled texts, and the refusal to read a
+// number as a text.
+
+#include "DBCLoader.h"
+
+#include "DBCTestUtil.h"
+#include "TempWorkDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <memory>
+#include <string>
+
+namespace
+{
+std::unique_ptr<DBCFile> Open(const std::string& strText)
+{
+    auto db = std::make_unique<DBCFile>();
+    EXPECT_TRUE(db->OpenFromMemory(strText.data(), strText.data() + strText.size(), "Config/Loader.txt"));
+    return db;
+}
+
+TEST(DBCLoader, ConvertsCellsByTheMemberType)
+{
+    struct Case
+    {
+        const char* szCell;
+        tint32 nExpected;
+    };
+    const Case ints[] = {{"4294967297", 1}, {"2147483648", -2147483647 - 1}, {"-1", -1}, {"7", 7}};
+    for (const Case& c : ints) {
+        SCOPED_TRACE(c.szCell);
+        auto db = Open(DBCTest::TextTable("INT\tINT", {std::string("1\t") + c.szCell}));
+        DBC_Loader loader(*db, 0);
+        tint32 n = 12345;
+        loader.ReadDirect(n, 1);
+        EXPECT_EQ(c.nExpected, n);
+    }
+    auto db = Open(DBCTest::TextTable("INT\tFLOAT", {"1\t0.1"}));
+    DBC_Loader loader(*db, 0);
+    tfloat32 f = 0;
+    loader.ReadDirect(f, 1);
+    EXPECT_EQ(0.1f, f);
+    EXPECT_EQ(2, loader.GetFieldsNum());
+}
+
+TEST(DBCLoader, KeepsPooledTextsThatOutliveTheFile)
+{
+    const tchar* pFirst = nullptr;
+    const tchar* pEmpty = nullptr;
+    {
+        auto db = Open(DBCTest::TextTable("INT\tSTRING\tSTRING", {"1\tloader-shared-text\t"}));
+        DBC_Loader loader(*db, 0);
+        loader.ReadDirect(pFirst, 1);
+        loader.ReadDirect(pEmpty, 2);
+    }
+    ASSERT_NE(nullptr, pFirst);
+    EXPECT_STREQ("loader-shared-text", pFirst);   // the file is gone, the text is not
+    EXPECT_EQ(DBC_EmptyString(), pEmpty);
+    ASSERT_NE(nullptr, pEmpty);
+
+    auto other = Open(DBCTest::TextTable("INT\tSTRING\tSTRING", {"9\t\tloader-shared-text"}));
+    DBC_Loader loader(*other, 0);
+    const tchar* pSecond = nullptr;
+    const tchar* pEmpty2 = nullptr;
+    loader.ReadDirect(pSecond, 2);
+    loader.ReadDirect(pEmpty2, 1);
+    EXPECT_EQ(pFirst, pSecond);   // one copy for every table
+    EXPECT_EQ(pEmpty, pEmpty2);
+    EXPECT_EQ(nullptr, _LoadConstStringFromDBC(*other, -1, 1));
+    EXPECT_EQ(nullptr, _LoadConstStringFromDBC(*other, 0, -1));
+}
+
+TEST(DBCLoader, RefusesANumberForATextMember)
+{
+    TempWorkDir dir;
+    auto db = Open(DBCTest::TextTable("INT\tSTRING\tINT\tFLOAT", {"1\tx\t2\t0.5"}));
+    DBC_Loader loader(*db, 0);
+    const tchar* p = "unchanged";
+    DBCTest::ExpectReportThrown([&] { loader.ReadDirect(p, 2, "RobotName", "ID_FNAME"); });
+    DBCTest::ExpectReportThrown([&] { loader.ReadDirect(p, 3, "RobotName", "ID_SNAME"); });
+    EXPECT_STREQ("unchanged", p);
+    const auto records = DBCTest::AssertRecords(dir);
+    ASSERT_EQ(2u, records.size());
+    EXPECT_EQ("RobotName ID_FNAME: column 2 is INT, not STRING", records[0].strMsg);
+    EXPECT_EQ("RobotName ID_SNAME: column 3 is FLOAT, not STRING", records[1].strMsg);
+}
+
+TEST(DBCLoader, ReportsAReadOutsideTheFile)
+{
+    TempWorkDir dir;
+    auto db = Open(DBCTest::TextTable("INT\tINT", {"1\t2"}));
+    DBC_Loader loader(*db, 0);
+    tint32 n = 77;
+    DBCTest::ExpectReportThrown([&] { loader.ReadDirect(n, 2); });
+    DBCTest::ExpectReportThrown([&] { loader.ReadDirect(n, -1); });
+    EXPECT_EQ(77, n);
+    const auto records = DBCTest::AssertRecords(dir);
+    ASSERT_EQ(2u, records.size());
+    EXPECT_EQ("DBC:Invalid search request[rec=0, col=2]", records[0].strMsg);
+    EXPECT_EQ("DBC:Invalid search request[rec=0, col=-1]", records[1].strMsg);
+}
+}   // namespace
