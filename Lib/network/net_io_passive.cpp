@@ -104,7 +104,7 @@ int CPassiveIo::pollIn() {
         return -1;
     }
     if (!socketDefaultInit(fd)) {
-        ::close(fd);
+        ::close(fd); // nobody else holds it
         return -2;
     }
     INetSession* session = m_session->clone();

@@ -48,7 +48,7 @@ int CStreamIo::pollIn() {
         }
         const int nError = errno;
         if (nError == EINTR) {
-            continue;
+            continue; // a signal is no reason to drop the connection
         }
         if (nError != EAGAIN && nError != EWOULDBLOCK) {
             m_session->close(enClose_OnReset | nError);
@@ -79,7 +79,7 @@ int CStreamIo::pollOut() {
         }
         const int nError = errno;
         if (nError == EINTR) {
-            continue;
+            continue; // a signal is no reason to drop the connection
         }
         if (nError != EAGAIN && nError != EWOULDBLOCK) {
             m_session->close(enClose_OnSend | nError);
