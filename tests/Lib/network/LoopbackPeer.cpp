@@ -101,6 +101,22 @@ bool LoopbackPeer::Send(const std::string& bytes) {
     return true;
 }
 
+size_t LoopbackPeer::SendSome(const std::string& bytes, size_t from) {
+    size_t done = 0;
+    while (from + done < bytes.size()) {
+        const ssize_t n = ::send(m_conn, bytes.data() + from + done, bytes.size() - from - done, MSG_NOSIGNAL);
+        if (n > 0) {
+            done += static_cast<size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        break;
+    }
+    return done;
+}
+
 bool LoopbackPeer::ReadAvailable() {
     if (m_conn < 0 || m_bEof) {
         return false;

@@ -29,8 +29,10 @@ public:
     // Waits (bounded) for one connection; true when accepted.
     bool Accept(int timeoutMs = 10000);
     bool Connected() const { return m_conn >= 0; }
-    // Sends all bytes (bounded wait).
+    // Sends all bytes (bounded wait). For small writes: the client is not ticked meanwhile.
     bool Send(const std::string& bytes);
+    // Sends what the socket takes now, without waiting; returns the count taken.
+    size_t SendSome(const std::string& bytes, size_t from);
     // Reads what is waiting, without blocking, into Received(); false once the client
     // has closed (EOF or error).
     bool ReadAvailable();
