@@ -1,0 +1,129 @@
+// The stand-in agent that the robot's tests rely on: framing across segments, the
+// DA_REGIST answer, counting by kind, bad lengths and the first-only fault.
+
+#include "AD_PBMessage.pb.h"
+#include "RobotHarness.h"
+#include "StandInAgent.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using NSAgent::AgentOptions;
+using NSAgent::StandInAgent;
+
+namespace {
+
+int Connect(uint16_t port)
+{
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sa.sin_port = htons(port);
+    if (connect(fd, reinterpret_cast<sockaddr*>(&sa), sizeof(sa)) != 0) {
+        close(fd);
+        return -1;
+    }
+    timeval tv{5, 0};
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof(tv));
+    return fd;
+}
+
+void SendAll(int fd, const std::string& bytes)
+{
+    ASSERT_EQ(ssize_t(bytes.size()), send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL));
+}
+
+// Reads one whole frame; empty on time-out or close.
+std::string ReadFrame(int fd)
+{
+    std::string buf;
+    char tmp[4096];
+    while (buf.size() < 6 || buf.size() < ((size_t(uint8_t(buf[2])) << 8) | uint8_t(buf[3]))) {
+        ssize_t r = recv(fd, tmp, sizeof(tmp), 0);
+        if (r <= 0) {
+            return std::string();
+        }
+        buf.append(tmp, size_t(r));
+    }
+    return buf;
+}
+
+const std::string kRegist1("\x00\x00\x00\x0E\x00\x01\x08\x01\x10\x00\x10\x01\x10\x02", 14);
+
+} // namespace
+
+TEST(StandInAgent, AnswersRegistrationsAndCountsFramesAcrossSegments)
+{
+    AgentOptions opts;
+    opts.bPrint = false;
+    opts.aSerial[1] = 77;
+    opts.aCarry[1] = 9;
+    StandInAgent agent(opts);
+    std::string err;
+    ASSERT_TRUE(agent.Start(err)) << err;
+    int fd = Connect(agent.Port());
+    ASSERT_GE(fd, 0);
+
+    // The registration split in two segments.
+    SendAll(fd, kRegist1.substr(0, 5));
+    usleep(20000);
+    SendAll(fd, kRegist1.substr(5));
+    std::string reply = ReadFrame(fd);
+    ASSERT_GE(reply.size(), 6u);
+    EXPECT_EQ(2, reply[5]);
+    DA_REGIST rep;
+    ASSERT_TRUE(rep.ParseFromArray(reply.data() + 6, int(reply.size() - 6)));
+    EXPECT_EQ(1, rep.serverid());
+    ASSERT_EQ(3, rep.guidtype_size());
+    ASSERT_EQ(3, rep.serial_size());
+    ASSERT_EQ(3, rep.carry_size());
+    EXPECT_EQ(1, rep.guidtype(1));
+    EXPECT_EQ(77u, rep.serial(1));
+    EXPECT_EQ(9u, rep.carry(1));
+    EXPECT_NE(rep.serial(0), rep.serial(2)); // distinct per type by default
+
+    // A load and an undecodable save in one segment, then a length below 6.
+    const std::string load("\x00\x00\x00\x0A\x00\x06\x08\x01\x1A\x00", 10);
+    const std::string badSave("\x00\x00\x00\x08\x00\x04\x08\x02", 8); // no UserData
+    SendAll(fd, load + badSave);
+    ASSERT_TRUE(StandInAgent::WaitUntil([&] { return agent.Totals().Requests() == 2 && agent.Totals().nMalformed == 1; },
+                                        kPatience));
+    SendAll(fd, std::string("\x00\x00\x00\x05\x00\x04", 6));
+    ASSERT_TRUE(StandInAgent::WaitUntil([&] { return agent.Totals().nMalformed == 2; }, kPatience));
+    EXPECT_EQ("", ReadFrame(fd)); // closed by the agent
+    close(fd);
+
+    const NSAgent::ServerStats s = agent.Stats()[1];
+    EXPECT_EQ(1u, s.nRegist);
+    EXPECT_EQ(1u, s.nUserLoad);
+    EXPECT_EQ(0u, s.nUserSave);
+    EXPECT_EQ(14u + 10u + 8u, s.nBytes);
+    EXPECT_TRUE(StandInAgent::WaitUntil([&] { return agent.Stats()[1].nConnections == 0; }, kPatience));
+}
+
+TEST(StandInAgent, FirstOnlyAnswersOneRegistration)
+{
+    AgentOptions opts;
+    opts.bPrint = false;
+    opts.eFault = NSAgent::Fault::FirstOnly;
+    StandInAgent agent(opts);
+    std::string err;
+    ASSERT_TRUE(agent.Start(err)) << err;
+    int a = Connect(agent.Port());
+    SendAll(a, kRegist1);
+    EXPECT_FALSE(ReadFrame(a).empty());
+    int b = Connect(agent.Port());
+    timeval tv{0, 300000};
+    setsockopt(b, SOL_SOCKET, SO_RCVTIMEO, &tv, sizeof(tv));
+    SendAll(b, kRegist1);
+    EXPECT_TRUE(ReadFrame(b).empty());
+    close(a);
+    close(b);
+}
