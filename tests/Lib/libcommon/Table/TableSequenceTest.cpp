@@ -1,0 +1,267 @@
+// The start-up loading sequence, the reload steps and the fixture writer, on test tables
+// declared like the game tables and on the tables built into the library.
+
+#include "TableManager.h"
+#include "TableReloadMgr.h"
+#include "TableSequence.h"
+
+#include "DBCTableModule.h"
+#include "DBCTestUtil.h"
+#include "Table_RobotName.h"
+#include "TempWorkDir.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#define DBC_TABLE_SeqA(TABLE, COL, ELEM)                              \
+    TABLE(SeqA, "Config/SeqA.txt", SequenceMgrType, 99, 100, 3)       \
+    COL(0, ID_ID, INT, Id)                                            \
+    COL(2, ID_NAME, STRING, Name)
+DBC_DECLARE_TABLE(SeqA)
+DBC_DEFINE_TABLE(SeqA, "tests/Lib/libcommon/Table/SeqA")
+
+#define DBC_TABLE_SeqB(TABLE, COL, ELEM)                              \
+    TABLE(SeqB, "Config/SeqB.txt", HashMgrType, 63, 64, 3)            \
+    COL(0, ID_ID, INT, Id)                                            \
+    COL(2, ID_VALUE, INT, Value)
+DBC_DECLARE_TABLE(SeqB)
+DBC_DEFINE_TABLE(SeqB, "tests/Lib/libcommon/Table/SeqB")
+
+#define DBC_TABLE_SeqC(TABLE, COL, ELEM)                              \
+    TABLE(SeqC, "Config/SeqC.txt", SequenceMgrType, 9, 10, 3)         \
+    COL(0, ID_ID, INT, Id)                                            \
+    COL(2, ID_RATE, FLOAT, Rate)
+DBC_DECLARE_TABLE(SeqC)
+DBC_DEFINE_TABLE(SeqC, "tests/Lib/libcommon/Table/SeqC")
+
+namespace
+{
+int s_nSeqCCalls = 0;
+bool CountedSeqCLoad(const tchar* szFile)
+{
+    ++s_nSeqCCalls;
+    return InitTable_SeqCTable(szFile);
+}
+
+const TableSeqEntry s_aTestSequence[] = {
+    {1, "SeqA", "Config/SeqA.txt", &InitTable_SeqATable},
+    {2, "Later", "Config/Later.txt", nullptr},
+    {3, "SeqB", "Config/SeqB.txt", &InitTable_SeqBTable},
+    {4, "SeqC", "Config/SeqC.txt", &CountedSeqCLoad},
+};
+
+void WriteGoodFiles(const TempWorkDir& dir)
+{
+    dir.WriteFile("Config/SeqA.txt", DBCTest::TextTable("INT\tSTRING\tSTRING", {"1\tx\talpha", "2\tx\tbeta"}));
+    dir.WriteFile("Config/SeqB.txt", DBCTest::TextTable("INT\tSTRING\tINT", {"-5\tx\t50", "5\tx\t51"}));
+    dir.WriteFile("Config/SeqC.txt", DBCTest::TextTable("INT\tSTRING\tFLOAT", {"9\tx\t0.5"}));
+}
+
+const std::vector<std::string> START_AND_OK_A = {"Start Loading Table Config/SeqA.txt ...", "Load Table Config/SeqA.txt OK"};
+
+TEST(TableSequence, HoldsTheEightySixPlacesInOrder)
+{
+    tint32 n = 0;
+    const TableSeqEntry* p = GetTableSequence(n);
+    ASSERT_EQ(86, n);
+    for (tint32 i = 0; i < n; ++i) {
+        SCOPED_TRACE(p[i].szTable);
+        EXPECT_EQ(i + 1, p[i].nPlace);
+        const std::string strRule = std::string("Config/") + p[i].szTable + ".txt";
+        if (std::string(p[i].szTable) != "CommonDataPublic") {
+            EXPECT_EQ(strRule, p[i].szFile);
+        }
+    }
+    struct Spot
+    {
+        tint32 nPlace;
+        const char* szTable;
+        const char* szFile;
+    };
+    const Spot spots[] = {
+        {1, "AI", "Config/AI.txt"},
+        {6, "Area", "Config/Area.txt"},
+        {15, "CommonDataPublic", "Config/CommonData_Public.txt"},
+        {31, "QVAward", "Config/QVAward.txt"},
+        {51, "MonsterCountDwonTime", "Config/MonsterCountDwonTime.txt"},
+        {74, "Shop", "Config/Shop.txt"},
+        {85, "ActivitySwitch", "Config/ActivitySwitch.txt"},
+        {86, "ScrapingCard", "Config/ScrapingCard.txt"},
+    };
+    for (const Spot& s : spots) {
+        SCOPED_TRACE(s.szTable);
+        EXPECT_STREQ(s.szTable, p[s.nPlace - 1].szTable);
+        EXPECT_STREQ(s.szFile, p[s.nPlace - 1].szFile);
+        EXPECT_EQ(&p[s.nPlace - 1], FindTableSeqEntry(s.szTable));
+    }
+    EXPECT_EQ(nullptr, FindTableSeqEntry("Card1"));   // known, never loaded
+    EXPECT_EQ(nullptr, FindTableSeqEntry("RobotName"));
+}
+
+TEST(TableSequence, LogsTwoLinesPerTableWhenAllLoad)
+{
+    TempWorkDir dir;
+    WriteGoodFiles(dir);
+    EXPECT_TRUE(InitTableRun(s_aTestSequence, 4));
+    const std::vector<std::string> expected = {
+        "Start Loading Table Config/SeqA.txt ...", "Load Table Config/SeqA.txt OK",
+        "Start Loading Table Config/SeqB.txt ...", "Load Table Config/SeqB.txt OK",
+        "Start Loading Table Config/SeqC.txt ...", "Load Table Config/SeqC.txt OK",
+    };
+    EXPECT_EQ(expected, DBCTest::LogLines(dir, "ServerStatus."));
+    EXPECT_TRUE(DBCTest::AssertRecords(dir).empty());
+    EXPECT_EQ(51, GetTable_SeqBByID(5)->GetValue());
+    EXPECT_EQ(0.5f, GetTable_SeqCByID(9)->GetRate());
+}
+
+TEST(TableSequence, StopsAtTheFirstFailingTable)
+{
+    const std::string F = "bool InitTable()";
+    const std::string B = "bool InitTable_SeqBTable(const tchar*)";
+    const std::string L = "bool Table_SeqB::__Load(DBC_Loader&)";
+    struct Case
+    {
+        const char* szName;
+        const char* szSeqB;   // null: no file
+        std::vector<std::string> asserts;
+    };
+    const Case cases[] = {
+        {"file missing", nullptr, {F + " | false | Load Table Config/SeqB.txt Failed", F + " | false | " + F}},
+        {"not a table file", "just one line\n", {F + " | false | Load Table Config/SeqB.txt Failed", F + " | false | " + F}},
+        {"wrong column count", "n\nINT\tSTRING\n3\n4\n1\tx\n",
+         {L + " | ID_TAB_CURCOL_COUNT==loader.GetFieldsNum() | SeqB Columns Differ", L + " | false | " + L,
+          B + " | false | " + B, F + " | false | " + F}},
+        {"record refused by the container", "n\nINT\tSTRING\tINT\n3\n4\n5\tx\t1\n4294967301\tx\t2\n",
+         {B + " | false | [DBC_Table_Hash_T::PushContent]: Duplicated ID(5) found!!", F + " | false | " + F}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szName);
+        TempWorkDir dir;
+        WriteGoodFiles(dir);
+        if (c.szSeqB == nullptr) {
+            std::remove("Config/SeqB.txt");
+        } else {
+            dir.WriteFile("Config/SeqB.txt", c.szSeqB);
+        }
+        s_nSeqCCalls = 0;
+        DBCTest::ExpectReportThrown([] { InitTableRun(s_aTestSequence, 4); });
+        std::vector<std::string> lines = START_AND_OK_A;
+        lines.push_back("Start Loading Table Config/SeqB.txt ...");
+        EXPECT_EQ(lines, DBCTest::LogLines(dir, "ServerStatus."));
+        EXPECT_EQ(c.asserts, DBCTest::AssertSummary(dir));
+        const auto records = DBCTest::AssertRecords(dir);
+        ASSERT_FALSE(records.empty());
+        EXPECT_EQ("Lib/libcommon/Table/TableManager", records.back().strFile);
+        EXPECT_EQ(0, s_nSeqCCalls);   // later entries are never started
+    }
+}
+
+TEST(TableSequence, ReloadStepsLogByTheResult)
+{
+    static int s_nStamps = 0;
+    const TableSeqEntry& a = s_aTestSequence[0];
+    TempWorkDir dir;
+    WriteGoodFiles(dir);
+    ASSERT_TRUE(TableReloadRun(a, "Start ReLoading Table ", "ReLoad Table ", [] { ++s_nStamps; }));
+    EXPECT_EQ(1, s_nStamps);
+
+    std::remove("Config/SeqA.txt");   // missing: Failed line, old records kept, no stamp
+    EXPECT_FALSE(TableReloadRun(a, "Start ReLoading Table ", "ReLoad Table ", [] { ++s_nStamps; }));
+    EXPECT_EQ(1, s_nStamps);
+    EXPECT_STREQ("beta", GetTable_SeqAByID(2)->GetName());
+
+    dir.WriteFile("Config/SeqA.txt", "n\nINT\n3\n4\n1\n");   // wrong count: thrown, no line after the start
+    DBCTest::ExpectReportThrown([&] { TableReloadRun(a, "Start Loading Table ", "Load Table ", nullptr); });
+
+    const std::vector<std::string> expected = {
+        "Start ReLoading Table Config/SeqA.txt ...", "ReLoad Table Config/SeqA.txt OK",
+        "Start ReLoading Table Config/SeqA.txt ...", "ReLoad Table Config/SeqA.txt Failed",
+        "Start Loading Table Config/SeqA.txt ...",
+    };
+    EXPECT_EQ(expected, DBCTest::LogLines(dir, "ServerStatus."));
+}
+
+#ifdef DRAVIK_FIXTURES_EXE
+int RunFixtures(const std::string& strArgs)
+{
+    const std::string strCmd = std::string(DRAVIK_FIXTURES_EXE) + " " + strArgs + " > /dev/null 2>&1";
+    const int n = std::system(strCmd.c_str());
+    return WIFEXITED(n) ? WEXITSTATUS(n) : -1;
+}
+
+TEST(TableFixtures, WritesAConfigThatEveryBuiltInTableLoads)
+{
+    TempWorkDir dir;
+    ASSERT_EQ(0, RunFixtures("--out " + dir.Path() + " --rows max"));
+    EXPECT_EQ("ID\tDesc\tFNAME\tSNAME\nINT\tSTRING\tSTRING\tSTRING\n",
+              dir.ReadFile("Config/RobotName.txt").substr(0, 45));
+    ASSERT_TRUE(InitTable_RobotNameTable("Config/RobotName.txt"));
+    EXPECT_EQ(1000, GetTable_RobotNameCount());
+
+    EXPECT_TRUE(InitTable());
+    tint32 n = 0;
+    const TableSeqEntry* p = GetTableSequence(n);
+    std::vector<std::string> expected;
+    for (tint32 i = 0; i < n; ++i) {
+        if (p[i].pfnLoad != nullptr) {
+            expected.push_back(std::string("Start Loading Table ") + p[i].szFile + " ...");
+            expected.push_back(std::string("Load Table ") + p[i].szFile + " OK");
+        }
+    }
+    const std::vector<std::string> lines = DBCTest::LogLines(dir, "ServerStatus.");
+    EXPECT_EQ(expected, lines);
+    EXPECT_TRUE(DBCTest::AssertRecords(dir).empty());
+
+    ASSERT_EQ(0, RunFixtures("--out " + dir.Path() + " --rows 2"));
+    ASSERT_TRUE(InitTable_RobotNameTable("Config/RobotName.txt"));
+    EXPECT_EQ(2, GetTable_RobotNameCount());
+
+    EXPECT_EQ(2, RunFixtures("--rows many"));
+    EXPECT_EQ(2, RunFixtures("--bogus"));
+}
+
+// Each reload of a table built in: its own lines, and the shop's time stamp.
+TEST(TableFixtures, ReloadsOfBuiltInTablesLogTheirLines)
+{
+    struct Case
+    {
+        const char* szTable;
+        bool (*pfnReload)();
+        const char* szStart;
+        const char* szDone;
+    };
+    const Case cases[] = {
+        {"Shop", &TableReload::ReloadShopTable, "Start ReLoading Table Config/Shop.txt ...", "ReLoad Table Config/Shop.txt OK"},
+        {"Activity", &TableReload::ReloadActivityTable, "Start ReLoading Table Config/Activity.txt ...", "ReLoad Table Config/Activity.txt OK"},
+        {"WeeklyAndDailyTask", &TableReload::ReloadWeeklyAndDailyTaskTable, "Start Loading Table Config/WeeklyAndDailyTask.txt ...",
+         "Load Table Config/WeeklyAndDailyTask.txt OK"},
+        {"TaskAward", &TableReload::ReloadTaskAwardTable, "Start Loading Table Config/TaskAward.txt ...", "Load Table Config/TaskAward.txt OK"},
+        {"CommonData", &TableReload::ReloadCommonDataTable, "Start Loading Table Config/CommonData.txt ...", "Load Table Config/CommonData.txt OK"},
+    };
+    TempWorkDir dir;
+    ASSERT_EQ(0, RunFixtures("--out " + dir.Path()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szTable);
+        const TableSeqEntry* pEntry = FindTableSeqEntry(c.szTable);
+        ASSERT_NE(nullptr, pEntry);
+        if (pEntry->pfnLoad == nullptr) {
+            continue;   // its module is not built in yet
+        }
+        const time_t tBefore = std::time(nullptr);
+        EXPECT_TRUE(c.pfnReload());
+        const std::vector<std::string> lines = DBCTest::LogLines(dir, "ServerStatus.");
+        ASSERT_LE(2u, lines.size());
+        EXPECT_EQ(c.szStart, lines[lines.size() - 2]);
+        EXPECT_EQ(c.szDone, lines.back());
+        if (std::string(c.szTable) == "Shop") {
+            EXPECT_LE(static_cast<tint64>(tBefore), TableReload::GetShopTableReloadTime());
+        }
+    }
+}
+#endif
+}   // namespace
