@@ -21,7 +21,7 @@
 #include <cstring>
 #include <new>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 #include <unordered_set>
 
 namespace
@@ -96,6 +96,77 @@ tfloat64 ParseFloatItem(const tchar* p, const tchar* pEnd)
     std::string strLong(p, nLen);
     return std::strtod(strLong.c_str(), nullptr);
 }
+
+// The distinct texts of one file in order of first appearance: the image of the file's
+// string buffer (a NUL, then each text and its NUL) and an open-addressing index of the
+// texts' offsets, so a repeated text costs one hash and one comparison.
+class FileStringSet
+{
+public:
+    FileStringSet() : m_strBuf(1, '\0'), m_vSlots(1024, 0) {}
+
+    // The offset of the text, adding it when new; -1 when the buffer would pass 2^31 bytes.
+    tint64 Offset(const tchar* p, size_t nLen)
+    {
+        const size_t nHash = std::hash<std::string_view>()(std::string_view(p, nLen));
+        size_t nMask = m_vSlots.size() - 1;
+        for (size_t i = nHash & nMask;; i = (i + 1) & nMask) {
+            const tuint32 nSlot = m_vSlots[i];
+            if (nSlot == 0) {
+                break;
+            }
+            const Entry& e = m_vEntries[nSlot - 1];
+            if (e.nHash == nHash && e.nLen == nLen && std::memcmp(m_strBuf.data() + e.nOffset, p, nLen) == 0) {
+                return static_cast<tint64>(e.nOffset);
+            }
+        }
+        const size_t nOffset = m_strBuf.size();
+        if (nOffset + nLen + 1 > static_cast<size_t>(INT_MAX)) {
+            return -1;   // the running offset is a signed 32-bit count
+        }
+        m_strBuf.append(p, nLen);
+        m_strBuf.push_back('\0');
+        m_vEntries.push_back(Entry{nHash, nOffset, nLen});
+        if (2 * m_vEntries.size() > m_vSlots.size()) {
+            Grow();
+        } else {
+            Place(m_vEntries.size());
+        }
+        return static_cast<tint64>(nOffset);
+    }
+
+    const std::string& Buffer() const { return m_strBuf; }
+
+private:
+    struct Entry
+    {
+        size_t nHash;
+        size_t nOffset;
+        size_t nLen;
+    };
+
+    void Place(size_t nSlot)
+    {
+        const size_t nMask = m_vSlots.size() - 1;
+        size_t i = m_vEntries[nSlot - 1].nHash & nMask;
+        while (m_vSlots[i] != 0) {
+            i = (i + 1) & nMask;
+        }
+        m_vSlots[i] = static_cast<tuint32>(nSlot);
+    }
+
+    void Grow()
+    {
+        m_vSlots.assign(m_vSlots.size() * 2, 0);
+        for (size_t n = 1; n <= m_vEntries.size(); ++n) {
+            Place(n);
+        }
+    }
+
+    std::string m_strBuf;
+    std::vector<Entry> m_vEntries;   // the distinct texts, in order of first appearance
+    std::vector<tuint32> m_vSlots;   // 1 + index into m_vEntries; 0 is a free slot
+};
 
 struct ItemView
 {
@@ -250,9 +321,7 @@ bool DBCFile::OpenFromMemoryImpl_Text(const tchar* pMemory, const tchar* pDeadEn
     // Rough row count from the line ends left, so the cells grow in one step.
     vData.reserve(static_cast<size_t>(std::count(p, pDeadEnd, '\n') + 1) * static_cast<size_t>(nFields));
     std::vector<ItemView> vItems(static_cast<size_t>(nFields));
-    // Distinct texts of this file by first appearance: the buffer image and each text's offset.
-    std::string strBuf(1, '\0');
-    std::unordered_map<std::string_view, tint32> mapOffsets;
+    FileStringSet strings;
     tint32 nRecords = 0;
 
     while ((p = NextLineView(p, pDeadEnd, nMaxLine, pLine, nLen)) != nullptr) {
@@ -289,18 +358,9 @@ bool DBCFile::OpenFromMemoryImpl_Text(const tchar* pMemory, const tchar* pDeadEn
             case T_STRING: {
                 tint64 nOffset = 0;
                 if (item.pEnd > item.pBegin) {
-                    const std::string_view text(item.pBegin, static_cast<size_t>(item.pEnd - item.pBegin));
-                    auto it = mapOffsets.find(text);
-                    if (it != mapOffsets.end()) {
-                        nOffset = it->second;
-                    } else {
-                        nOffset = static_cast<tint64>(strBuf.size());
-                        if (nOffset + static_cast<tint64>(text.size()) + 1 > INT_MAX) {
-                            return false;   // the running offset is a signed 32-bit count
-                        }
-                        mapOffsets.emplace(text, static_cast<tint32>(nOffset));
-                        strBuf.append(text.data(), text.size());
-                        strBuf.push_back('\0');
+                    nOffset = strings.Offset(item.pBegin, static_cast<size_t>(item.pEnd - item.pBegin));
+                    if (nOffset < 0) {
+                        return false;
                     }
                 }
                 vData.push_back(FIELD(static_cast<tintptr>(nOffset)));
@@ -311,6 +371,7 @@ bool DBCFile::OpenFromMemoryImpl_Text(const tchar* pMemory, const tchar* pDeadEn
         ++nRecords;
     }
 
+    const std::string& strBuf = strings.Buffer();
     tchar* pStringBuf = new tchar[strBuf.size()];
     std::memcpy(pStringBuf, strBuf.data(), strBuf.size());
     for (size_t i = 0; i < vData.size(); ++i) {
