@@ -381,3 +381,36 @@ TEST_F(EndToEnd, IncompleteRegistrationKeepsTheProcessAlive)
     EXPECT_EQ(0u, Count(4));
     EXPECT_EQ(0u, Count(6));
 }
+
+TEST_F(EndToEnd, PeriodicCreationsAreNewCharacters)
+{
+    AgentOptions opts;
+    opts.aSerial[0] = 500;
+    opts.aCarry[0] = 0;
+    StartAgent(opts);
+    WriteBenchmarkXml(m_dir, m_agent->Port(), {{1, 1, "c"}}, 0, -1, -1);
+    DravikProcess p({"mark"});
+    ASSERT_TRUE(StandInAgent::WaitUntil([&] { return Saves(1).size() >= 5; }, kPatience)) << p.Output();
+
+    // Base part: account name at 0, GUID at 80, HP at 1227 and MP at 1231 (4 bytes each).
+    std::vector<RecordedFrame> creations = Saves(1);
+    uint64_t previous = 0;
+    for (size_t i = 0; i < creations.size(); ++i) {
+        SCOPED_TRACE(i);
+        AD_USERSAVE s;
+        ASSERT_TRUE(ParseBody(creations[i], s));
+        const std::string& base = s.userdata().ubdata();
+        ASSERT_EQ(3287u, base.size());
+        const uint64_t guid = LE64(base, 80);
+        EXPECT_EQ(0x00010000000001F4ull + i, guid); // serials 500, 501, ... in order
+        EXPECT_GT(guid, previous);
+        previous = guid;
+        std::string acc(base.c_str());
+        EXPECT_EQ("c0", acc.substr(0, 2));
+        EXPECT_EQ(std::string::npos, acc.find_first_not_of("0123456789", 2)) << acc;
+        EXPECT_EQ(1000u, LE32(base, 1227));
+        EXPECT_EQ(i == 0 ? 0u : 1000u, LE32(base, 1231)); // the periodic creations start with MP 1000
+        EXPECT_EQ(guid, LE64(s.userdata().scrapcard(), 0));
+    }
+    EXPECT_EQ(0u, Count(6));
+}
