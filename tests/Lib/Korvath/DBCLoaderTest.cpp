@@ -96,9 +96,13 @@ TEST(DBCLoader, ReportsAReadOutsideTheFile)
     DBCTest::ExpectReportThrown([&] { loader.ReadDirect(n, 2); });
     DBCTest::ExpectReportThrown([&] { loader.ReadDirect(n, -1); });
     EXPECT_EQ(77, n);
+    const tchar* p = "unchanged";   // a text read outside the file gets the reader's report
+    DBCTest::ExpectReportThrown([&] { loader.ReadDirect(p, 5, "T", "ID_X"); });
+    EXPECT_STREQ("unchanged", p);
     const auto records = DBCTest::AssertRecords(dir);
-    ASSERT_EQ(2u, records.size());
+    ASSERT_EQ(3u, records.size());
     EXPECT_EQ("DBC:Invalid search request[rec=0, col=2]", records[0].strMsg);
     EXPECT_EQ("DBC:Invalid search request[rec=0, col=-1]", records[1].strMsg);
+    EXPECT_EQ("DBC:Invalid search request[rec=0, col=5]", records[2].strMsg);
 }
 }   // namespace

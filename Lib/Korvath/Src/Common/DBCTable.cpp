@@ -786,9 +786,13 @@ const tchar* _LoadConstStringFromDBC(const DBCFile& rDB, tint32 nRow, tint32 nCo
 
 void DBC_Loader::ReadDirect(const tchar*& val, tint32 nColumn, const tchar* szTable, const tchar* szColumn)
 {
-    const tint32 nFields = m_DB.GetFieldsNum();
-    if (m_Row >= 0 && nColumn >= 0 && nFields > 0) {
-        const DBCFile::FIELD_TYPE eType = m_DB.GetFieldType(nColumn % nFields);
+    // Only a cell inside the file has a column type; any other request is left to the
+    // reader's own report.
+    const tint64 nFields = m_DB.GetFieldsNum();
+    const tint64 nPosition = static_cast<tint64>(m_Row) * nFields + nColumn;
+    const tint64 nCells = static_cast<tint64>(m_DB.GetRecordsNum()) * nFields;
+    if (m_Row >= 0 && nColumn >= 0 && nColumn < nCells && nPosition < nCells) {
+        const DBCFile::FIELD_TYPE eType = m_DB.GetFieldType(static_cast<tint32>(nPosition % nFields));
         if (eType != DBCFile::T_STRING) {
             tchar szMsg[256];
             std::snprintf(szMsg, sizeof(szMsg), "%s %s: column %d is %s, not STRING",
