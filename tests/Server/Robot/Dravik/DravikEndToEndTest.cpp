@@ -273,38 +273,48 @@ TEST_F(EndToEnd, ServersConnectInAscendingId)
 
 TEST_F(EndToEnd, FailuresEndWithAClearReport)
 {
+    enum Setup { PLAIN, NO_FIRST_TABLE, BAD_ROBOT_NAMES, MALFORMED_REPLY };
     struct Row {
         const char* name;
-        const char* xml;     // null: no configuration file
-        bool bRemoveFirstTable;
-        bool bMalformedReply;
+        const char* xml; // null: no configuration file
+        Setup setup;
         const char* expected; // null: the missing table's report
     } rows[] = {
-        {"no configuration", nullptr, false, false, "load benchmark config failed."},
-        {"server without host", "<r><benchmark serverid=\"4\" accprefix=\"p\"/></r>", false, false,
+        {"no configuration", nullptr, PLAIN, "load benchmark config failed."},
+        {"server without host", "<r><benchmark serverid=\"4\" accprefix=\"p\"/></r>", PLAIN,
          "benchmark serverid 4 has no dbserverhost."},
-        {"missing table", "<r/>", true, false, nullptr},
-        {"malformed DA_REGIST", "", false, true, "void Benchmark::HandleDARegist(const BuffType*, tuint32)"},
+        {"missing table", "<r/>", NO_FIRST_TABLE, nullptr},
+        {"robot-name row with ID 1000", "<r/>", BAD_ROBOT_NAMES, "ID(1000)>MAX_ID over flow!!"},
+        {"malformed DA_REGIST", nullptr, MALFORMED_REPLY, "void Benchmark::HandleDARegist(const BuffType*, tuint32)"},
     };
     const std::string firstTable = FirstLoadedTableFile();
-    const std::string missingTable = "Load Table " + firstTable + " Failed";
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        if (r.bRemoveFirstTable && firstTable.empty()) {
+        if (r.setup == NO_FIRST_TABLE && firstTable.empty()) {
             continue; // no game table is built in yet
         }
-        const std::string expected = r.expected != nullptr ? r.expected : missingTable;
+        const std::string expected = r.expected != nullptr ? r.expected : "Load Table " + firstTable + " Failed";
         std::remove("XmlConfig/benchmark_config.xml");
-        if (r.bMalformedReply) {
+        if (r.xml != nullptr) {
+            m_dir.WriteFile("XmlConfig/benchmark_config.xml", r.xml);
+        }
+        switch (r.setup) {
+        case NO_FIRST_TABLE:
+            std::remove(firstTable.c_str());
+            break;
+        case BAD_ROBOT_NAMES:
+            m_dir.WriteFile("Config/RobotName.txt", "ID\tNote\tFName\tSName\nINT\tSTRING\tSTRING\tSTRING\nx\tx\tx\tx\n"
+                                                    "x\tx\tx\tx\n1000\t-\tAl\tBo\n");
+            break;
+        case MALFORMED_REPLY: {
             AgentOptions opts;
             opts.eFault = Fault::MalformedBody;
             StartAgent(opts);
             WriteBenchmarkXml(m_dir, m_agent->Port(), {{1, 1, "p"}}, -1, -1, -1);
-        } else if (r.xml != nullptr) {
-            m_dir.WriteFile("XmlConfig/benchmark_config.xml", r.xml);
+            break;
         }
-        if (r.bRemoveFirstTable) {
-            std::remove(firstTable.c_str()); // the first game table of the sequence
+        case PLAIN:
+            break;
         }
         DravikProcess p({"mark"});
         int status = -1;
@@ -312,9 +322,7 @@ TEST_F(EndToEnd, FailuresEndWithAClearReport)
         EXPECT_EQ(1, status) << p.Output();
         EXPECT_NE(std::string::npos, p.Output().find(expected)) << p.Output();
         EXPECT_NE(std::string::npos, m_dir.ReadLogs("assert.").find(expected));
-        if (r.bRemoveFirstTable) {
-            WriteSampleTables(m_dir);
-        }
+        WriteSampleTables(m_dir);
     }
 }
 
