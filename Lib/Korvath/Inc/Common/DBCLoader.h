@@ -9,8 +9,6 @@
 #include "BaseType.h"
 #include "DBCFile.h"
 
-class DBC_String_T;
-
 class DBC_Loader
 {
 public:
@@ -85,8 +83,6 @@ inline void DBC_Loader::ReadDirect(tfloat32& val, tint32 nColumn)
 const tchar* _LoadConstStringFromDBC(const DBCFile& rDB, tint32 nRow, tint32 nColumn);
 // The one empty text that every empty cell of every table gives.
 const tchar* DBC_EmptyString();
-// The process-wide pool behind _LoadConstStringFromDBC (read-only use: counts in tests).
-const DBC_String_T& DBC_GetStringTable();
 
 template <class SubclassT, tint32 maxID, tint32 maxRecordNum>
 class DBC_Recorder_Loader

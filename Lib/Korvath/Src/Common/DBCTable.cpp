@@ -764,11 +764,6 @@ const tchar* DBC_EmptyString()
     return s_szEmptyString;
 }
 
-const DBC_String_T& DBC_GetStringTable()
-{
-    return g_DBC_String_Table;
-}
-
 const tchar* _LoadConstStringFromDBC(const DBCFile& rDB, tint32 nRow, tint32 nColumn)
 {
     if (nRow < 0 || nColumn < 0) {
