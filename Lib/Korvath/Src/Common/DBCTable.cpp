@@ -318,8 +318,10 @@ bool DBCFile::OpenFromMemoryImpl_Text(const tchar* pMemory, const tchar* pDeadEn
 
     const tint32 nFields = static_cast<tint32>(vTypes.size());
     DATA_BUF vData;
-    // Rough row count from the line ends left, so the cells grow in one step.
-    vData.reserve(static_cast<size_t>(std::count(p, pDeadEnd, '\n') + 1) * static_cast<size_t>(nFields));
+    // Rough row count from the line ends left, so the cells usually grow in one step; capped,
+    // so that blank lines under a wide type line cannot ask for memory no row needs.
+    const size_t nEstimate = static_cast<size_t>(std::count(p, pDeadEnd, '\n') + 1) * static_cast<size_t>(nFields);
+    vData.reserve(std::min<size_t>(nEstimate, static_cast<size_t>(1) << 23));
     std::vector<ItemView> vItems(static_cast<size_t>(nFields));
     FileStringSet strings;
     tint32 nRecords = 0;
