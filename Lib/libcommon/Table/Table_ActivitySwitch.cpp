@@ -1,0 +1,3 @@
+#include "Table_ActivitySwitch.h"
+
+DBC_DEFINE_TABLE(ActivitySwitch, "Lib/libcommon/Table/Table_ActivitySwitch")

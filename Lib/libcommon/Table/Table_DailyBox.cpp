@@ -1,0 +1,3 @@
+#include "Table_DailyBox.h"
+
+DBC_DEFINE_TABLE(DailyBox, "Lib/libcommon/Table/Table_DailyBox")

@@ -1,0 +1,3 @@
+#include "Table_DailyTaskPool.h"
+
+DBC_DEFINE_TABLE(DailyTaskPool, "Lib/libcommon/Table/Table_DailyTaskPool")

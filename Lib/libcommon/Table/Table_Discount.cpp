@@ -1,0 +1,3 @@
+#include "Table_Discount.h"
+
+DBC_DEFINE_TABLE(Discount, "Lib/libcommon/Table/Table_Discount")

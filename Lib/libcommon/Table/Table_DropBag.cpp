@@ -1,0 +1,3 @@
+#include "Table_DropBag.h"
+
+DBC_DEFINE_TABLE(DropBag, "Lib/libcommon/Table/Table_DropBag")

@@ -1,0 +1,3 @@
+#include "Table_LogInAward.h"
+
+DBC_DEFINE_TABLE(LogInAward, "Lib/libcommon/Table/Table_LogInAward")

@@ -1,0 +1,3 @@
+#include "Table_MatchTB.h"
+
+DBC_DEFINE_TABLE(MatchTB, "Lib/libcommon/Table/Table_MatchTB")

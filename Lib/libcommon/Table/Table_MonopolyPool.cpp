@@ -1,0 +1,3 @@
+#include "Table_MonopolyPool.h"
+
+DBC_DEFINE_TABLE(MonopolyPool, "Lib/libcommon/Table/Table_MonopolyPool")

@@ -1,0 +1,3 @@
+#include "Table_NewPlayerRate.h"
+
+DBC_DEFINE_TABLE(NewPlayerRate, "Lib/libcommon/Table/Table_NewPlayerRate")

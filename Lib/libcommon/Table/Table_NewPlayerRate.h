@@ -1,0 +1,15 @@
+#pragma once
+// Table_NewPlayerRate: new-player rates, one record per data row of "Config/NewPlayerRate.txt";
+// hashed in 500 buckets (any ID), at most 500 records.
+// Loaded on the main thread before any worker runs, read-only afterwards.
+
+#include "DBCTableModule.h"
+
+#define DBC_TABLE_NewPlayerRate(TABLE, COL, ELEM)                               \
+    TABLE(NewPlayerRate, "Config/NewPlayerRate.txt", HashMgrType, 500, 500, 5)  \
+    COL(0, ID_ID, INT, Id)                                                      \
+    COL(3, ID_LEVELSTAGE, STRING, LevelStage)                                   \
+    COL(2, ID_MATCHTBLID, INT, MatchTblId)                                      \
+    COL(4, ID_RATE, INT, Rate)
+
+DBC_DECLARE_TABLE(NewPlayerRate)

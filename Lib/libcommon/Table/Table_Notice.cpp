@@ -1,0 +1,3 @@
+#include "Table_Notice.h"
+
+DBC_DEFINE_TABLE(Notice, "Lib/libcommon/Table/Table_Notice")

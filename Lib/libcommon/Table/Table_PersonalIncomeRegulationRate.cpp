@@ -1,0 +1,3 @@
+#include "Table_PersonalIncomeRegulationRate.h"
+
+DBC_DEFINE_TABLE(PersonalIncomeRegulationRate, "Lib/libcommon/Table/Table_PersonalIncomeRegulationRate")

@@ -1,0 +1,3 @@
+#include "Table_RateEquipConfig.h"
+
+DBC_DEFINE_TABLE(RateEquipConfig, "Lib/libcommon/Table/Table_RateEquipConfig")

@@ -1,0 +1,3 @@
+#include "Table_RateQiukaConfig.h"
+
+DBC_DEFINE_TABLE(RateQiukaConfig, "Lib/libcommon/Table/Table_RateQiukaConfig")

@@ -1,0 +1,3 @@
+#include "Table_TreasureIsland.h"
+
+DBC_DEFINE_TABLE(TreasureIsland, "Lib/libcommon/Table/Table_TreasureIsland")

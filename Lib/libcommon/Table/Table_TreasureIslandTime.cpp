@@ -1,0 +1,3 @@
+#include "Table_TreasureIslandTime.h"
+
+DBC_DEFINE_TABLE(TreasureIslandTime, "Lib/libcommon/Table/Table_TreasureIslandTime")

@@ -1,0 +1,3 @@
+#include "Table_WeeklyAndDailyTask.h"
+
+DBC_DEFINE_TABLE(WeeklyAndDailyTask, "Lib/libcommon/Table/Table_WeeklyAndDailyTask")
