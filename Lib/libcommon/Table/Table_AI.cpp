@@ -1,0 +1,3 @@
+#include "Table_AI.h"
+
+DBC_DEFINE_TABLE(AI, "Lib/libcommon/Table/Table_AI")

@@ -1,0 +1,3 @@
+#include "Table_CharAttr.h"
+
+DBC_DEFINE_TABLE(CharAttr, "Lib/libcommon/Table/Table_CharAttr")

@@ -1,0 +1,3 @@
+#include "Table_CommonDataPublic.h"
+
+DBC_DEFINE_TABLE(CommonDataPublic, "Lib/libcommon/Table/Table_CommonDataPublic")

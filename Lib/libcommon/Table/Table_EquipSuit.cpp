@@ -1,0 +1,3 @@
+#include "Table_EquipSuit.h"
+
+DBC_DEFINE_TABLE(EquipSuit, "Lib/libcommon/Table/Table_EquipSuit")

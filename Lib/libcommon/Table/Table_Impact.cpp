@@ -1,0 +1,3 @@
+#include "Table_Impact.h"
+
+DBC_DEFINE_TABLE(Impact, "Lib/libcommon/Table/Table_Impact")

@@ -1,0 +1,3 @@
+#include "Table_MaxMonsterCost.h"
+
+DBC_DEFINE_TABLE(MaxMonsterCost, "Lib/libcommon/Table/Table_MaxMonsterCost")

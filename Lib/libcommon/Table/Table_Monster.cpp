@@ -1,0 +1,3 @@
+#include "Table_Monster.h"
+
+DBC_DEFINE_TABLE(Monster, "Lib/libcommon/Table/Table_Monster")

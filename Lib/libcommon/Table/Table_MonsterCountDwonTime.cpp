@@ -1,0 +1,3 @@
+#include "Table_MonsterCountDwonTime.h"
+
+DBC_DEFINE_TABLE(MonsterCountDwonTime, "Lib/libcommon/Table/Table_MonsterCountDwonTime")

@@ -1,0 +1,3 @@
+#include "Table_PassiveSkill.h"
+
+DBC_DEFINE_TABLE(PassiveSkill, "Lib/libcommon/Table/Table_PassiveSkill")

@@ -1,0 +1,3 @@
+#include "Table_RougelikeRule.h"
+
+DBC_DEFINE_TABLE(RougelikeRule, "Lib/libcommon/Table/Table_RougelikeRule")

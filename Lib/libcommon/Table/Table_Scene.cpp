@@ -1,0 +1,3 @@
+#include "Table_Scene.h"
+
+DBC_DEFINE_TABLE(Scene, "Lib/libcommon/Table/Table_Scene")

@@ -1,0 +1,3 @@
+#include "Table_Skill.h"
+
+DBC_DEFINE_TABLE(Skill, "Lib/libcommon/Table/Table_Skill")
