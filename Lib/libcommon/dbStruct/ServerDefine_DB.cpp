@@ -7,12 +7,10 @@
 
 namespace
 {
-// Formats into a buffer of N bytes; a formatter error or a cut text is reported.
-template <size_t N>
-void ParseInto(tuint8 (&buf)[N], const tchar* pTemplate, va_list args, const tchar* szFunc)
+// vsnprintf's result for a buffer of nSize bytes: an error or a cut text is reported.
+void CheckParsed(int nRet, size_t nSize, const tchar* szFunc)
 {
-    int nRet = vsnprintf(reinterpret_cast<char*>(buf), N, pTemplate, args);
-    if (nRet < 0 || static_cast<size_t>(nRet) > N - 1)
+    if (nRet < 0 || static_cast<size_t>(nRet) > nSize - 1)
         _do_assert_(__FILE__, __LINE__, szFunc, "false", "", true);
 }
 } // namespace
@@ -21,32 +19,18 @@ void DB_QUERY::Parse(const tchar* pTemplate, ...)
 {
     va_list args;
     va_start(args, pTemplate);
-    try
-    {
-        ParseInto(m_SqlStr, pTemplate, args, __PRETTY_FUNCTION__);
-    }
-    catch (...)
-    {
-        va_end(args);
-        throw;
-    }
+    int nRet = vsnprintf(reinterpret_cast<char*>(m_SqlStr), sizeof(m_SqlStr), pTemplate, args);
     va_end(args);
+    CheckParsed(nRet, sizeof(m_SqlStr), __PRETTY_FUNCTION__);
 }
 
 void LONG_DB_QUERY::Parse(const tchar* pTemplate, ...)
 {
     va_list args;
     va_start(args, pTemplate);
-    try
-    {
-        ParseInto(m_SqlStr, pTemplate, args, __PRETTY_FUNCTION__);
-    }
-    catch (...)
-    {
-        va_end(args);
-        throw;
-    }
+    int nRet = vsnprintf(reinterpret_cast<char*>(m_SqlStr), sizeof(m_SqlStr), pTemplate, args);
     va_end(args);
+    CheckParsed(nRet, sizeof(m_SqlStr), __PRETTY_FUNCTION__);
 }
 
 tchar Value2Ascii(tchar in)
@@ -86,7 +70,8 @@ bool Binary2String(const tchar* pIn, tuint32 InLength, tchar* pOut, tuint32 OutL
                      static_cast<int>(OutLength), static_cast<int>(InLength));
             AssertEx(false, szMsg);
         }
-        for (tuint32 i = 0; i < InLength; ++i)
+        // Output offsets in size_t: with OutLength 0xFFFFFFFF, 2*i may pass 2^32.
+        for (size_t i = 0; i < InLength; ++i)
         {
             tuint8 byte = static_cast<tuint8>(pIn[i]);
             pOut[2 * i] = Value2Ascii(static_cast<tchar>(byte >> 4));

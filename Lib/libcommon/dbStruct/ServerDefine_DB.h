@@ -99,8 +99,10 @@ tuint32 BinCRC(const tchar* pBinary, tint32 InSize);
 
 // Bounded text copy into a record's text member of capacity dstCap: the member
 // is zero-filled, then at most dstCap-1 bytes of src up to its first NUL are
-// copied. src is read no further than srcCap bytes, so a source member that
-// lacks its NUL is never overrun.
+// copied. For a NUL-terminated src the member ends up byte for byte as after
+// zero-filling it and tsnprintfex(dst, dstCap, "%s", src); unlike that call,
+// src is read no further than srcCap bytes, so a source member that lacks its
+// NUL is never overrun, and a null src leaves the member empty (not "(null)").
 inline void DBCopyText(tchar* dst, size_t dstCap, const tchar* src, size_t srcCap)
 {
     memset(dst, 0, dstCap);

@@ -205,7 +205,9 @@ TEST_F(SqlBuffer, OverflowReportsAndKeepsCutText)
     std::string text(4096, 'y');
     EXPECT_THROW(q->Parse("%s", text.c_str()), int);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(q->m_SqlStr)), std::string(4095, 'y'));
-    EXPECT_NE(m_dir.ReadLogs("assert").find("Parse"), std::string::npos);
+    std::string log = m_dir.ReadLogs("assert");
+    EXPECT_NE(log.find("void DB_QUERY::Parse("), std::string::npos) << log;
+    EXPECT_EQ(CountReports(log), 1u);
 
     std::unique_ptr<LONG_DB_QUERY> lq(new LONG_DB_QUERY);
     std::string longText(204799, 'z');
@@ -214,5 +216,8 @@ TEST_F(SqlBuffer, OverflowReportsAndKeepsCutText)
     longText.push_back('z');
     EXPECT_THROW(lq->Parse("%s", longText.c_str()), int);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(lq->m_SqlStr)).size(), 204799u);
+    log = m_dir.ReadLogs("assert");
+    EXPECT_NE(log.find("void LONG_DB_QUERY::Parse("), std::string::npos) << log;
+    EXPECT_EQ(CountReports(log), 2u);
 }
 } // namespace
