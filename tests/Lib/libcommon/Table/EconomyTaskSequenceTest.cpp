@@ -1,0 +1,266 @@
+// The economy, activity and task tables in the start-up sequence and in their reloads: each at
+// its place, InitTable over the fixture writer's Config/, and the four single-table reloads.
+
+#include "TableManager.h"
+#include "TableReloadMgr.h"
+#include "TableSequence.h"
+
+#include "DBCTestUtil.h"
+#include "TempWorkDir.h"
+
+#include "Table_Activity.h"
+#include "Table_ActivitySwitch.h"
+#include "Table_ActivityTask.h"
+#include "Table_BonusReturnRegulationRate.h"
+#include "Table_BoonCard.h"
+#include "Table_BossChallenge.h"
+#include "Table_DailyBox.h"
+#include "Table_DailyTaskPool.h"
+#include "Table_Discount.h"
+#include "Table_DropBag.h"
+#include "Table_FirstPayAward.h"
+#include "Table_JackpotActivity.h"
+#include "Table_JackpotPool.h"
+#include "Table_JackpotTaskReward.h"
+#include "Table_LogInAward.h"
+#include "Table_LotteryTicketAward.h"
+#include "Table_LotteryTicketAwardWeight.h"
+#include "Table_LuckyWheel.h"
+#include "Table_MatchTB.h"
+#include "Table_MissionTask.h"
+#include "Table_MonopolyActivity.h"
+#include "Table_MonopolyPool.h"
+#include "Table_MonopolyStoreyReward.h"
+#include "Table_NewLotteryTicket.h"
+#include "Table_NewLotteryTicketReward.h"
+#include "Table_NewPlayerRate.h"
+#include "Table_Notice.h"
+#include "Table_PersonalIncomeRegulationRate.h"
+#include "Table_QVAward.h"
+#include "Table_RateDiamondConfig.h"
+#include "Table_RateEquipConfig.h"
+#include "Table_RateItemConfig.h"
+#include "Table_RateQiukaConfig.h"
+#include "Table_Recharge.h"
+#include "Table_Reward.h"
+#include "Table_RewardGroupValue.h"
+#include "Table_SceneTask.h"
+#include "Table_SceneTaskMonster.h"
+#include "Table_ScrapingCard.h"
+#include "Table_Shop.h"
+#include "Table_StageRate.h"
+#include "Table_SystemEmail.h"
+#include "Table_TaskAward.h"
+#include "Table_TreasureIsland.h"
+#include "Table_TreasureIslandReward.h"
+#include "Table_TreasureIslandTime.h"
+#include "Table_WeeklyAndDailyTask.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace
+{
+struct Place
+{
+    tint32 nPlace;
+    const char* szTable;
+    const char* szFile;
+    bool (*pfnLoad)(const tchar*);
+    tint32 (*pfnCount)();
+    tint32 nMaxRows;   // the most rows the container takes
+};
+
+const Place PLACES[] = {
+    {4, "Activity", "Config/Activity.txt", &InitTable_ActivityTable, &GetTable_ActivityCount, 10000},
+    {5, "ActivityTask", "Config/ActivityTask.txt", &InitTable_ActivityTaskTable, &GetTable_ActivityTaskCount, 10000},
+    {8, "BonusReturnRegulationRate", "Config/BonusReturnRegulationRate.txt", &InitTable_BonusReturnRegulationRateTable, &GetTable_BonusReturnRegulationRateCount, 1000},
+    {9, "BoonCard", "Config/BoonCard.txt", &InitTable_BoonCardTable, &GetTable_BoonCardCount, 20000},
+    {10, "BossChallenge", "Config/BossChallenge.txt", &InitTable_BossChallengeTable, &GetTable_BossChallengeCount, 500},
+    {17, "DailyBox", "Config/DailyBox.txt", &InitTable_DailyBoxTable, &GetTable_DailyBoxCount, 2000},
+    {18, "DailyTaskPool", "Config/DailyTaskPool.txt", &InitTable_DailyTaskPoolTable, &GetTable_DailyTaskPoolCount, 512},
+    {19, "Discount", "Config/Discount.txt", &InitTable_DiscountTable, &GetTable_DiscountCount, 1000},
+    {20, "DropBag", "Config/DropBag.txt", &InitTable_DropBagTable, &GetTable_DropBagCount, 8192},
+    {25, "FirstPayAward", "Config/FirstPayAward.txt", &InitTable_FirstPayAwardTable, &GetTable_FirstPayAwardCount, 10000},
+    {31, "QVAward", "Config/QVAward.txt", &InitTable_QVAwardTable, &GetTable_QVAwardCount, 500},
+    {32, "JackpotActivity", "Config/JackpotActivity.txt", &InitTable_JackpotActivityTable, &GetTable_JackpotActivityCount, 1000},
+    {33, "JackpotPool", "Config/JackpotPool.txt", &InitTable_JackpotPoolTable, &GetTable_JackpotPoolCount, 10000},
+    {34, "JackpotTaskReward", "Config/JackpotTaskReward.txt", &InitTable_JackpotTaskRewardTable, &GetTable_JackpotTaskRewardCount, 10000},
+    {35, "LogInAward", "Config/LogInAward.txt", &InitTable_LogInAwardTable, &GetTable_LogInAwardCount, 100000},
+    {36, "LotteryTicketAward", "Config/LotteryTicketAward.txt", &InitTable_LotteryTicketAwardTable, &GetTable_LotteryTicketAwardCount, 10000},
+    {37, "LotteryTicketAwardWeight", "Config/LotteryTicketAwardWeight.txt", &InitTable_LotteryTicketAwardWeightTable, &GetTable_LotteryTicketAwardWeightCount, 10000},
+    {40, "LuckyWheel", "Config/LuckyWheel.txt", &InitTable_LuckyWheelTable, &GetTable_LuckyWheelCount, 2000},
+    {41, "MatchTB", "Config/MatchTB.txt", &InitTable_MatchTBTable, &GetTable_MatchTBCount, 100},
+    {44, "MissionTask", "Config/MissionTask.txt", &InitTable_MissionTaskTable, &GetTable_MissionTaskCount, 10000},
+    {45, "MonopolyActivity", "Config/MonopolyActivity.txt", &InitTable_MonopolyActivityTable, &GetTable_MonopolyActivityCount, 1000},
+    {46, "MonopolyPool", "Config/MonopolyPool.txt", &InitTable_MonopolyPoolTable, &GetTable_MonopolyPoolCount, 10000},
+    {47, "MonopolyStoreyReward", "Config/MonopolyStoreyReward.txt", &InitTable_MonopolyStoreyRewardTable, &GetTable_MonopolyStoreyRewardCount, 10000},
+    {54, "NewLotteryTicket", "Config/NewLotteryTicket.txt", &InitTable_NewLotteryTicketTable, &GetTable_NewLotteryTicketCount, 512},
+    {55, "NewLotteryTicketReward", "Config/NewLotteryTicketReward.txt", &InitTable_NewLotteryTicketRewardTable, &GetTable_NewLotteryTicketRewardCount, 512},
+    {56, "NewPlayerRate", "Config/NewPlayerRate.txt", &InitTable_NewPlayerRateTable, &GetTable_NewPlayerRateCount, 500},
+    {57, "Notice", "Config/Notice.txt", &InitTable_NoticeTable, &GetTable_NoticeCount, 10000},
+    {60, "PersonalIncomeRegulationRate", "Config/PersonalIncomeRegulationRate.txt", &InitTable_PersonalIncomeRegulationRateTable, &GetTable_PersonalIncomeRegulationRateCount, 100},
+    {62, "RateEquipConfig", "Config/RateEquipConfig.txt", &InitTable_RateEquipConfigTable, &GetTable_RateEquipConfigCount, 50000},
+    {63, "RateItemConfig", "Config/RateItemConfig.txt", &InitTable_RateItemConfigTable, &GetTable_RateItemConfigCount, 50000},
+    {64, "RateQiukaConfig", "Config/RateQiukaConfig.txt", &InitTable_RateQiukaConfigTable, &GetTable_RateQiukaConfigCount, 50000},
+    {65, "RateDiamondConfig", "Config/RateDiamondConfig.txt", &InitTable_RateDiamondConfigTable, &GetTable_RateDiamondConfigCount, 50000},
+    {66, "Recharge", "Config/Recharge.txt", &InitTable_RechargeTable, &GetTable_RechargeCount, 100000},
+    {68, "Reward", "Config/Reward.txt", &InitTable_RewardTable, &GetTable_RewardCount, 8192},
+    {69, "RewardGroupValue", "Config/RewardGroupValue.txt", &InitTable_RewardGroupValueTable, &GetTable_RewardGroupValueCount, 50},
+    {72, "SceneTask", "Config/SceneTask.txt", &InitTable_SceneTaskTable, &GetTable_SceneTaskCount, 10000},
+    {73, "SceneTaskMonster", "Config/SceneTaskMonster.txt", &InitTable_SceneTaskMonsterTable, &GetTable_SceneTaskMonsterCount, 10000},
+    {74, "Shop", "Config/Shop.txt", &InitTable_ShopTable, &GetTable_ShopCount, 1000},
+    {76, "StageRate", "Config/StageRate.txt", &InitTable_StageRateTable, &GetTable_StageRateCount, 500},
+    {77, "SystemEmail", "Config/SystemEmail.txt", &InitTable_SystemEmailTable, &GetTable_SystemEmailCount, 100000},
+    {78, "TaskAward", "Config/TaskAward.txt", &InitTable_TaskAwardTable, &GetTable_TaskAwardCount, 100000},
+    {79, "TreasureIsland", "Config/TreasureIsland.txt", &InitTable_TreasureIslandTable, &GetTable_TreasureIslandCount, 512},
+    {80, "TreasureIslandReward", "Config/TreasureIslandReward.txt", &InitTable_TreasureIslandRewardTable, &GetTable_TreasureIslandRewardCount, 512},
+    {81, "TreasureIslandTime", "Config/TreasureIslandTime.txt", &InitTable_TreasureIslandTimeTable, &GetTable_TreasureIslandTimeCount, 1000},
+    {84, "WeeklyAndDailyTask", "Config/WeeklyAndDailyTask.txt", &InitTable_WeeklyAndDailyTaskTable, &GetTable_WeeklyAndDailyTaskCount, 100000},
+    {85, "ActivitySwitch", "Config/ActivitySwitch.txt", &InitTable_ActivitySwitchTable, &GetTable_ActivitySwitchCount, 512},
+    {86, "ScrapingCard", "Config/ScrapingCard.txt", &InitTable_ScrapingCardTable, &GetTable_ScrapingCardCount, 1000},
+};
+
+TEST(EconomyTaskSequence, EachTableIsLoadedAtItsPlace)
+{
+    ASSERT_EQ(47u, sizeof(PLACES) / sizeof(PLACES[0]));
+    for (const Place& p : PLACES) {
+        SCOPED_TRACE(p.szTable);
+        const TableSeqEntry* pEntry = FindTableSeqEntry(p.szTable);
+        ASSERT_NE(nullptr, pEntry);
+        EXPECT_EQ(p.nPlace, pEntry->nPlace);
+        EXPECT_STREQ(p.szFile, pEntry->szFile);
+        EXPECT_EQ(p.pfnLoad, pEntry->pfnLoad);
+    }
+}
+
+#ifdef DRAVIK_FIXTURES_EXE
+int RunFixtures(const std::string& strArgs)
+{
+    const std::string strCmd = std::string(DRAVIK_FIXTURES_EXE) + " " + strArgs + " > /dev/null 2>&1";
+    const int n = std::system(strCmd.c_str());
+    return WIFEXITED(n) ? WEXITSTATUS(n) : -1;
+}
+
+// InitTable over the fixture writer's files, with three rows per table and with each table's
+// largest row count: every table here loads all its rows and logs its two lines in order.
+TEST(EconomyTaskSequence, InitTableLoadsTheFixtureConfig)
+{
+    for (const char* szRows : {"3", "max"}) {
+        SCOPED_TRACE(szRows);
+        TempWorkDir dir;
+        ASSERT_EQ(0, RunFixtures("--out " + dir.Path() + " --rows " + szRows));
+        EXPECT_TRUE(InitTable());
+        const std::vector<std::string> lines = DBCTest::LogLines(dir, "ServerStatus.");
+        size_t nAfter = 0;
+        for (const Place& p : PLACES) {
+            SCOPED_TRACE(p.szTable);
+            EXPECT_EQ(std::string(szRows) == "3" ? 3 : p.nMaxRows, p.pfnCount());
+            size_t i = nAfter;
+            while (i < lines.size() && lines[i] != std::string("Start Loading Table ") + p.szFile + " ...") {
+                ++i;
+            }
+            ASSERT_LT(i + 1, lines.size()) << "no start line after the previous table's";
+            EXPECT_EQ(std::string("Load Table ") + p.szFile + " OK", lines[i + 1]);
+            nAfter = i + 2;
+        }
+        EXPECT_TRUE(DBCTest::AssertRecords(dir).empty());
+    }
+}
+
+// Each reload: its start line, then OK and the new rows, Failed and the old rows when the file
+// is missing, and only the start line when the load throws.
+TEST(EconomyTaskReload, LogsByTheResultAndKeepsOrDropsRecords)
+{
+    struct Case
+    {
+        const char* szTable;
+        bool (*pfnReload)();
+        tint32 (*pfnCount)();
+        bool (*pfnHas)(tint32);
+        const char* szStart;
+        const char* szOK;
+        const char* szFailed;
+    };
+    const Case cases[] = {
+        {"Shop", &TableReload::ReloadShopTable, &GetTable_ShopCount, [](tint32 n) { return GetTable_ShopByID(n) != nullptr; },
+         "Start ReLoading Table Config/Shop.txt ...", "ReLoad Table Config/Shop.txt OK", "ReLoad Table Config/Shop.txt Failed"},
+        {"Activity", &TableReload::ReloadActivityTable, &GetTable_ActivityCount,
+         [](tint32 n) { return GetTable_ActivityByID(n) != nullptr; }, "Start ReLoading Table Config/Activity.txt ...",
+         "ReLoad Table Config/Activity.txt OK", "ReLoad Table Config/Activity.txt Failed"},
+        {"WeeklyAndDailyTask", &TableReload::ReloadWeeklyAndDailyTaskTable, &GetTable_WeeklyAndDailyTaskCount,
+         [](tint32 n) { return GetTable_WeeklyAndDailyTaskByID(n) != nullptr; },
+         "Start Loading Table Config/WeeklyAndDailyTask.txt ...", "Load Table Config/WeeklyAndDailyTask.txt OK",
+         "Load Table Config/WeeklyAndDailyTask.txt Failed"},
+        {"TaskAward", &TableReload::ReloadTaskAwardTable, &GetTable_TaskAwardCount,
+         [](tint32 n) { return GetTable_TaskAwardByID(n) != nullptr; }, "Start Loading Table Config/TaskAward.txt ...",
+         "Load Table Config/TaskAward.txt OK", "Load Table Config/TaskAward.txt Failed"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.szTable);
+        const bool bShop = std::string(c.szTable) == "Shop";
+        const std::string strFile = std::string("Config/") + c.szTable + ".txt";
+        TempWorkDir dir;
+        std::vector<std::string> lines;
+
+        ASSERT_EQ(0, RunFixtures("--out " + dir.Path() + " --rows 2"));
+        const tint64 tBefore = static_cast<tint64>(std::time(nullptr));
+        EXPECT_TRUE(c.pfnReload());
+        const tint64 tAfter = static_cast<tint64>(std::time(nullptr));
+        lines.insert(lines.end(), {c.szStart, c.szOK});
+        EXPECT_EQ(2, c.pfnCount());
+        if (bShop) {
+            EXPECT_LE(tBefore, TableReload::GetShopTableReloadTime());
+            EXPECT_GE(tAfter, TableReload::GetShopTableReloadTime());
+        }
+        const tint64 tStamp = TableReload::GetShopTableReloadTime();
+
+        ASSERT_EQ(0, RunFixtures("--out " + dir.Path() + " --rows 1"));   // row with ID 1 gone
+        EXPECT_TRUE(c.pfnReload());
+        lines.insert(lines.end(), {c.szStart, c.szOK});
+        EXPECT_EQ(1, c.pfnCount());
+        EXPECT_TRUE(c.pfnHas(0));
+        EXPECT_FALSE(c.pfnHas(1));
+
+        const std::string strOneRow = dir.ReadFile(strFile);
+        std::remove(strFile.c_str());   // missing: Failed, the records stay
+        EXPECT_FALSE(c.pfnReload());
+        lines.insert(lines.end(), {c.szStart, c.szFailed});
+        EXPECT_EQ(1, c.pfnCount());
+        EXPECT_TRUE(c.pfnHas(0));
+
+        // An ID twice is refused while the file is read: thrown, no line, the records stay.
+        const size_t nLastRow = strOneRow.rfind('\n', strOneRow.size() - 2) + 1;
+        dir.WriteFile(strFile, strOneRow + strOneRow.substr(nLastRow));
+        DBCTest::ExpectReportThrown([&] { c.pfnReload(); });
+        lines.push_back(c.szStart);
+        EXPECT_TRUE(c.pfnHas(0));
+
+        // A wrong column count throws after the old records are gone.
+        dir.WriteFile(strFile, DBCTest::TextTable("INT\tSTRING", {"0\tx"}));
+        DBCTest::ExpectReportThrown([&] { c.pfnReload(); });
+        lines.push_back(c.szStart);
+        EXPECT_FALSE(c.pfnHas(0));
+
+        EXPECT_EQ(lines, DBCTest::LogLines(dir, "ServerStatus."));
+        EXPECT_EQ(tStamp, TableReload::GetShopTableReloadTime());   // set by good shop reloads only
+        const std::string strLoad = std::string("bool InitTable_") + c.szTable + "Table(const tchar*)";
+        const std::string strTable = std::string("bool Table_") + c.szTable + "::__Load(DBC_Loader&)";
+        const std::vector<std::string> expected = {
+            "void DBCFile::CheckIndex(const tchar*) | false | [" + strFile + "] Multi index at line 2(SAME:value=0)",
+            strLoad + " | false | " + strLoad,
+            strTable + " | ID_TAB_CURCOL_COUNT==loader.GetFieldsNum() | " + c.szTable + " Columns Differ",
+            strTable + " | false | " + strTable,
+            strLoad + " | false | " + strLoad,
+        };
+        EXPECT_EQ(expected, DBCTest::AssertSummary(dir));
+    }
+}
+#endif
+}   // namespace
