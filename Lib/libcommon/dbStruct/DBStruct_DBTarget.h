@@ -1,6 +1,7 @@
 // A row pairing a GUID and an account name with a database id, 92 bytes,
 // byte-packed (table "t_db_target"). Its cleared GUID is 0, not
-// invalid_guid64. Starts zeroed. Plain value.
+// invalid_guid64. Starts zeroed. Plain value,
+// one thread at a time.
 #ifndef DBSTRUCT_DBTARGET_H
 #define DBSTRUCT_DBTARGET_H
 

@@ -1,5 +1,6 @@
 // The stored state of one GUID generator, 13 bytes, byte-packed (table
-// "t_guid"). It has no CleanUp; it starts zeroed. Plain value.
+// "t_guid"). It has no CleanUp; it starts zeroed. Plain value,
+// one thread at a time.
 #ifndef DBSTRUCT_GUID_H
 #define DBSTRUCT_GUID_H
 

@@ -1,4 +1,5 @@
-// A character's match record, 332 bytes, byte-packed; plain value.
+// A character's match record, 332 bytes, byte-packed; a plain value owned by
+// the full character record, one thread at a time.
 #ifndef DBSTRUCT_MATCH_H
 #define DBSTRUCT_MATCH_H
 

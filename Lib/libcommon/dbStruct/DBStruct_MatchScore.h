@@ -1,4 +1,5 @@
-// One row of match scores, 240 bytes, byte-packed; plain value.
+// One row of match scores, 240 bytes, byte-packed; plain value,
+// one thread at a time.
 // The two names are copied whole (raw 80 bytes), as the table stores them.
 #ifndef DBSTRUCT_MATCHSCORE_H
 #define DBSTRUCT_MATCHSCORE_H

@@ -1,6 +1,6 @@
 // Monster records: one indexed 2048-byte record (2050 bytes, table
 // "t_monster_record") and the 13 slots of a set (26650 bytes). Byte-packed;
-// plain values. Both start zeroed.
+// plain values, one thread at a time. Both start zeroed.
 #ifndef DBSTRUCT_MONSTERRECORD_H
 #define DBSTRUCT_MONSTERRECORD_H
 

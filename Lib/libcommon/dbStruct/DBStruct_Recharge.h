@@ -1,5 +1,6 @@
 // One recharge order, 308 bytes, byte-packed (table "t_recharge"). The text
-// members are copied whole, as raw bytes. Plain value; starts zeroed.
+// members are copied whole, as raw bytes. Plain value; starts zeroed;
+// one thread at a time.
 #ifndef DBSTRUCT_RECHARGE_H
 #define DBSTRUCT_RECHARGE_H
 

@@ -1,4 +1,5 @@
-// Shop rows and a character's shop pack. Byte-packed; plain values.
+// Shop rows and a character's shop pack. Byte-packed; plain values owned by
+// their holder, one thread at a time. Pack invariant: see DB_ROW_PACK_BODY.
 #ifndef DBSTRUCT_SHOP_H
 #define DBSTRUCT_SHOP_H
 

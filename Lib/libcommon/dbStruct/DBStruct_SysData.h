@@ -1,5 +1,5 @@
 // A row of system data, 12 bytes, byte-packed (table "t_sysdata"); starts
-// zeroed. Plain value.
+// zeroed. Plain value, one thread at a time.
 #ifndef DBSTRUCT_SYSDATA_H
 #define DBSTRUCT_SYSDATA_H
 
