@@ -350,6 +350,13 @@ TEST(FullUserData, CopyFromFollowsThePartsRules)
     EXPECT_EQ(ImageOf(dst->m_scrapCard), ImageOf(src->m_scrapCard));
     ASSERT_EQ(dst->m_emailPack.m_emailData.size(), 1);
     EXPECT_EQ(dst->m_emailPack.m_emailData.Get(0).guid(), 5u);
+
+    // Onto itself: nothing changes, the mails included.
+    const std::string base = ImageOf(dst->m_User);
+    dst->CopyFrom(*dst);
+    EXPECT_EQ(ImageOf(dst->m_User), base);
+    ASSERT_EQ(dst->m_emailPack.m_emailData.size(), 1);
+    EXPECT_EQ(dst->m_emailPack.m_emailData.Get(0).guid(), 5u);
 }
 
 TEST(FullUserData, SetGuidReachesAllParts)
