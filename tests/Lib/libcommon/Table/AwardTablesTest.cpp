@@ -27,7 +27,8 @@
 
 namespace
 {
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_BoonCard, 99999, 20000>, Table_BoonCard>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_BoonCard, 99999, 20000>, Table_BoonCard>::value,
+              "record base");
 const TableCheck::Spec<Table_BoonCard> BOON_CARD = {
     TC_FUNCS(BoonCard), true, 99999, 20000, 8,
     {
@@ -42,7 +43,8 @@ const TableCheck::Spec<Table_BoonCard> BOON_CARD = {
     {},
     {4, 6, 3, 5, 0, 7, 2}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LogInAward, 99999, 100000>, Table_LogInAward>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LogInAward, 99999, 100000>, Table_LogInAward>::value,
+              "record base");
 const TableCheck::Spec<Table_LogInAward> LOG_IN_AWARD = {
     TC_FUNCS(LogInAward), false, 99999, 100000, 7,
     {
@@ -56,7 +58,8 @@ const TableCheck::Spec<Table_LogInAward> LOG_IN_AWARD = {
     {},
     {2, 5, 0, 3, 4, 6}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LuckyWheel, 1999, 2000>, Table_LuckyWheel>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LuckyWheel, 1999, 2000>, Table_LuckyWheel>::value,
+              "record base");
 const TableCheck::Spec<Table_LuckyWheel> LUCKY_WHEEL = {
     TC_FUNCS(LuckyWheel), true, 1999, 2000, 5,
     {
@@ -69,7 +72,7 @@ const TableCheck::Spec<Table_LuckyWheel> LUCKY_WHEEL = {
     {3, 0, 2, 4}};
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_QVAward, 500, 500>, Table_QVAward>::value, "record base");
-const TableCheck::Spec<Table_QVAward> Q_V_AWARD = {
+const TableCheck::Spec<Table_QVAward> QV_AWARD = {
     TC_FUNCS(QVAward), true, 500, 500, 5,
     {
         TC_COL(Table_QVAward, GetId, ID_ID, 0, INT),
@@ -80,7 +83,8 @@ const TableCheck::Spec<Table_QVAward> Q_V_AWARD = {
     {},
     {0, 2, 3, 4}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_ScrapingCard, 999, 1000>, Table_ScrapingCard>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_ScrapingCard, 999, 1000>, Table_ScrapingCard>::value,
+              "record base");
 const TableCheck::Spec<Table_ScrapingCard> SCRAPING_CARD = {
     TC_FUNCS(ScrapingCard), true, 999, 1000, 9,
     {
@@ -96,7 +100,8 @@ const TableCheck::Spec<Table_ScrapingCard> SCRAPING_CARD = {
     {},
     {8, 7, 5, 2, 6, 0, 3, 4}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LotteryTicketAward, 9999, 10000>, Table_LotteryTicketAward>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LotteryTicketAward, 9999, 10000>, Table_LotteryTicketAward>::value,
+              "record base");
 const TableCheck::Spec<Table_LotteryTicketAward> LOTTERY_TICKET_AWARD = {
     TC_FUNCS(LotteryTicketAward), false, 9999, 10000, 10,
     {
@@ -113,7 +118,8 @@ const TableCheck::Spec<Table_LotteryTicketAward> LOTTERY_TICKET_AWARD = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LotteryTicketAwardWeight, 9999, 10000>, Table_LotteryTicketAwardWeight>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LotteryTicketAwardWeight, 9999, 10000>, Table_LotteryTicketAwardWeight>::value,
+              "record base");
 const TableCheck::Spec<Table_LotteryTicketAwardWeight> LOTTERY_TICKET_AWARD_WEIGHT = {
     TC_FUNCS(LotteryTicketAwardWeight), false, 9999, 10000, 5,
     {
@@ -125,7 +131,8 @@ const TableCheck::Spec<Table_LotteryTicketAwardWeight> LOTTERY_TICKET_AWARD_WEIG
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_NewLotteryTicket, 512, 512>, Table_NewLotteryTicket>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_NewLotteryTicket, 512, 512>, Table_NewLotteryTicket>::value,
+              "record base");
 const TableCheck::Spec<Table_NewLotteryTicket> NEW_LOTTERY_TICKET = {
     TC_FUNCS(NewLotteryTicket), true, 512, 512, 13,
     {
@@ -145,7 +152,8 @@ const TableCheck::Spec<Table_NewLotteryTicket> NEW_LOTTERY_TICKET = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_NewLotteryTicketReward, 512, 512>, Table_NewLotteryTicketReward>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_NewLotteryTicketReward, 512, 512>, Table_NewLotteryTicketReward>::value,
+              "record base");
 const TableCheck::Spec<Table_NewLotteryTicketReward> NEW_LOTTERY_TICKET_REWARD = {
     TC_FUNCS(NewLotteryTicketReward), true, 512, 512, 6,
     {
@@ -158,7 +166,8 @@ const TableCheck::Spec<Table_NewLotteryTicketReward> NEW_LOTTERY_TICKET_REWARD =
     {},
     {4, 5, 0, 2, 3}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_JackpotActivity, 999, 1000>, Table_JackpotActivity>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_JackpotActivity, 999, 1000>, Table_JackpotActivity>::value,
+              "record base");
 const TableCheck::Spec<Table_JackpotActivity> JACKPOT_ACTIVITY = {
     TC_FUNCS(JackpotActivity), true, 999, 1000, 10,
     {
@@ -175,7 +184,8 @@ const TableCheck::Spec<Table_JackpotActivity> JACKPOT_ACTIVITY = {
     {},
     {2, 4, 0, 5, 7, 6, 3, 9, 8}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_JackpotPool, 99999, 10000>, Table_JackpotPool>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_JackpotPool, 99999, 10000>, Table_JackpotPool>::value,
+              "record base");
 const TableCheck::Spec<Table_JackpotPool> JACKPOT_POOL = {
     TC_FUNCS(JackpotPool), true, 99999, 10000, 8,
     {
@@ -190,7 +200,8 @@ const TableCheck::Spec<Table_JackpotPool> JACKPOT_POOL = {
     {},
     {7, 0, 5, 6, 2, 4, 3}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_JackpotTaskReward, 9999, 10000>, Table_JackpotTaskReward>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_JackpotTaskReward, 9999, 10000>, Table_JackpotTaskReward>::value,
+              "record base");
 const TableCheck::Spec<Table_JackpotTaskReward> JACKPOT_TASK_REWARD = {
     TC_FUNCS(JackpotTaskReward), true, 9999, 10000, 11,
     {
@@ -208,7 +219,8 @@ const TableCheck::Spec<Table_JackpotTaskReward> JACKPOT_TASK_REWARD = {
     {TC_COUNT(Table_JackpotTaskReward, getRewardCount, 4), TC_COUNT(Table_JackpotTaskReward, getNumCount, 4)},
     {0, 2, 4, 6, 8, 10, 3, 5, 7, 9}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MonopolyActivity, 999, 1000>, Table_MonopolyActivity>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MonopolyActivity, 999, 1000>, Table_MonopolyActivity>::value,
+              "record base");
 const TableCheck::Spec<Table_MonopolyActivity> MONOPOLY_ACTIVITY = {
     TC_FUNCS(MonopolyActivity), true, 999, 1000, 12,
     {
@@ -227,7 +239,8 @@ const TableCheck::Spec<Table_MonopolyActivity> MONOPOLY_ACTIVITY = {
     {},
     {2, 11, 10, 4, 5, 6, 7, 0, 8, 3, 9}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MonopolyPool, 10000, 10000>, Table_MonopolyPool>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MonopolyPool, 10000, 10000>, Table_MonopolyPool>::value,
+              "record base");
 const TableCheck::Spec<Table_MonopolyPool> MONOPOLY_POOL = {
     TC_FUNCS(MonopolyPool), true, 10000, 10000, 7,
     {
@@ -241,7 +254,8 @@ const TableCheck::Spec<Table_MonopolyPool> MONOPOLY_POOL = {
     {},
     {0, 6, 5, 2, 3, 4}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MonopolyStoreyReward, 9999, 10000>, Table_MonopolyStoreyReward>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MonopolyStoreyReward, 9999, 10000>, Table_MonopolyStoreyReward>::value,
+              "record base");
 const TableCheck::Spec<Table_MonopolyStoreyReward> MONOPOLY_STOREY_REWARD = {
     TC_FUNCS(MonopolyStoreyReward), true, 9999, 10000, 11,
     {
@@ -259,7 +273,8 @@ const TableCheck::Spec<Table_MonopolyStoreyReward> MONOPOLY_STOREY_REWARD = {
     {TC_COUNT(Table_MonopolyStoreyReward, getRewardCount, 4), TC_COUNT(Table_MonopolyStoreyReward, getNumCount, 4)},
     {0, 4, 6, 8, 10, 3, 5, 7, 9, 2}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TreasureIsland, 512, 512>, Table_TreasureIsland>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TreasureIsland, 512, 512>, Table_TreasureIsland>::value,
+              "record base");
 const TableCheck::Spec<Table_TreasureIsland> TREASURE_ISLAND = {
     TC_FUNCS(TreasureIsland), true, 512, 512, 10,
     {
@@ -276,7 +291,8 @@ const TableCheck::Spec<Table_TreasureIsland> TREASURE_ISLAND = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TreasureIslandReward, 512, 512>, Table_TreasureIslandReward>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TreasureIslandReward, 512, 512>, Table_TreasureIslandReward>::value,
+              "record base");
 const TableCheck::Spec<Table_TreasureIslandReward> TREASURE_ISLAND_REWARD = {
     TC_FUNCS(TreasureIslandReward), true, 512, 512, 5,
     {
@@ -288,7 +304,8 @@ const TableCheck::Spec<Table_TreasureIslandReward> TREASURE_ISLAND_REWARD = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TreasureIslandTime, 999, 1000>, Table_TreasureIslandTime>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TreasureIslandTime, 999, 1000>, Table_TreasureIslandTime>::value,
+              "record base");
 const TableCheck::Spec<Table_TreasureIslandTime> TREASURE_ISLAND_TIME = {
     TC_FUNCS(TreasureIslandTime), true, 999, 1000, 16,
     {
@@ -316,7 +333,7 @@ TEST(AwardTables, LoginCardAndWheelAward)
     TableCheck::CheckTable(BOON_CARD);
     TableCheck::CheckTable(LOG_IN_AWARD);
     TableCheck::CheckTable(LUCKY_WHEEL);
-    TableCheck::CheckTable(Q_V_AWARD);
+    TableCheck::CheckTable(QV_AWARD);
     TableCheck::CheckTable(SCRAPING_CARD);
 }
 

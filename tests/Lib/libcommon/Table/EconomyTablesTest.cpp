@@ -37,7 +37,8 @@ const TableCheck::Spec<Table_Discount> DISCOUNT = {
     {},
     {0, 4, 2, 3}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_FirstPayAward, 9999, 10000>, Table_FirstPayAward>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_FirstPayAward, 9999, 10000>, Table_FirstPayAward>::value,
+              "record base");
 const TableCheck::Spec<Table_FirstPayAward> FIRST_PAY_AWARD = {
     TC_FUNCS(FirstPayAward), false, 9999, 10000, 5,
     {
@@ -49,7 +50,8 @@ const TableCheck::Spec<Table_FirstPayAward> FIRST_PAY_AWARD = {
     {},
     {0, 3, 4, 2}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_Recharge, 99999, 100000>, Table_Recharge>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_Recharge, 99999, 100000>, Table_Recharge>::value,
+              "record base");
 const TableCheck::Spec<Table_Recharge> RECHARGE = {
     TC_FUNCS(Recharge), false, 99999, 100000, 15,
     {
@@ -170,8 +172,13 @@ const TableCheck::Spec<Table_DropBag> DROP_BAG = {
         TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM15, 47, INT, 14),
         TC_COL(Table_DropBag, GetWheelID, ID_WHEELID, 48, INT),
     },
-    {TC_COUNT(Table_DropBag, getBagCount, 15), TC_COUNT(Table_DropBag, getMinNumCount, 15), TC_COUNT(Table_DropBag, getMaxNumCount, 15)},
-    {3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39, 42, 45, 0, 2, 48, 5, 8, 11, 14, 17, 20, 23, 26, 29, 32, 35, 38, 41, 44, 47, 4, 7, 10, 13, 16, 19, 22, 25, 28, 31, 34, 37, 40, 43, 46}};
+    {TC_COUNT(Table_DropBag, getBagCount, 15), TC_COUNT(Table_DropBag, getMinNumCount, 15),
+     TC_COUNT(Table_DropBag, getMaxNumCount, 15)},
+    // The bags, then Id, Kind and WheelID, then the maximum and the minimum numbers.
+    {3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39, 42, 45,
+     0, 2, 48,
+     5, 8, 11, 14, 17, 20, 23, 26, 29, 32, 35, 38, 41, 44, 47,
+     4, 7, 10, 13, 16, 19, 22, 25, 28, 31, 34, 37, 40, 43, 46}};
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_Reward, 8191, 8192>, Table_Reward>::value, "record base");
 const TableCheck::Spec<Table_Reward> REWARD = {
@@ -194,7 +201,8 @@ const TableCheck::Spec<Table_Reward> REWARD = {
     {TC_COUNT(Table_Reward, getControlProbabilityCount, 4)},
     {7, 8, 9, 10, 0, 2, 3, 5, 4, 6, 11, 13, 12}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RewardGroupValue, 50, 50>, Table_RewardGroupValue>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RewardGroupValue, 50, 50>, Table_RewardGroupValue>::value,
+              "record base");
 const TableCheck::Spec<Table_RewardGroupValue> REWARD_GROUP_VALUE = {
     TC_FUNCS(RewardGroupValue), true, 50, 50, 6,
     {
@@ -207,7 +215,8 @@ const TableCheck::Spec<Table_RewardGroupValue> REWARD_GROUP_VALUE = {
     {TC_COUNT(Table_RewardGroupValue, getValueCount, 4)},
     {0, 2, 3, 4, 5}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_BonusReturnRegulationRate, 999, 1000>, Table_BonusReturnRegulationRate>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_BonusReturnRegulationRate, 999, 1000>, Table_BonusReturnRegulationRate>::value,
+              "record base");
 const TableCheck::Spec<Table_BonusReturnRegulationRate> BONUS_RETURN_REGULATION_RATE = {
     TC_FUNCS(BonusReturnRegulationRate), false, 999, 1000, 10,
     {
@@ -224,7 +233,8 @@ const TableCheck::Spec<Table_BonusReturnRegulationRate> BONUS_RETURN_REGULATION_
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_PersonalIncomeRegulationRate, 99, 100>, Table_PersonalIncomeRegulationRate>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_PersonalIncomeRegulationRate, 99, 100>, Table_PersonalIncomeRegulationRate>::value,
+              "record base");
 const TableCheck::Spec<Table_PersonalIncomeRegulationRate> PERSONAL_INCOME_REGULATION_RATE = {
     TC_FUNCS(PersonalIncomeRegulationRate), false, 99, 100, 6,
     {
@@ -237,7 +247,8 @@ const TableCheck::Spec<Table_PersonalIncomeRegulationRate> PERSONAL_INCOME_REGUL
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_NewPlayerRate, 500, 500>, Table_NewPlayerRate>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_NewPlayerRate, 500, 500>, Table_NewPlayerRate>::value,
+              "record base");
 const TableCheck::Spec<Table_NewPlayerRate> NEW_PLAYER_RATE = {
     TC_FUNCS(NewPlayerRate), true, 500, 500, 5,
     {
@@ -261,7 +272,8 @@ const TableCheck::Spec<Table_StageRate> STAGE_RATE = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateDiamondConfig, 50000, 50000>, Table_RateDiamondConfig>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateDiamondConfig, 50000, 50000>, Table_RateDiamondConfig>::value,
+              "record base");
 const TableCheck::Spec<Table_RateDiamondConfig> RATE_DIAMOND_CONFIG = {
     TC_FUNCS(RateDiamondConfig), true, 50000, 50000, 4,
     {
@@ -272,7 +284,8 @@ const TableCheck::Spec<Table_RateDiamondConfig> RATE_DIAMOND_CONFIG = {
     {TC_COUNT(Table_RateDiamondConfig, getDiamondParamCount, 2)},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateEquipConfig, 50000, 50000>, Table_RateEquipConfig>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateEquipConfig, 50000, 50000>, Table_RateEquipConfig>::value,
+              "record base");
 const TableCheck::Spec<Table_RateEquipConfig> RATE_EQUIP_CONFIG = {
     TC_FUNCS(RateEquipConfig), true, 50000, 50000, 4,
     {
@@ -283,7 +296,8 @@ const TableCheck::Spec<Table_RateEquipConfig> RATE_EQUIP_CONFIG = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateItemConfig, 50000, 50000>, Table_RateItemConfig>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateItemConfig, 50000, 50000>, Table_RateItemConfig>::value,
+              "record base");
 const TableCheck::Spec<Table_RateItemConfig> RATE_ITEM_CONFIG = {
     TC_FUNCS(RateItemConfig), true, 50000, 50000, 6,
     {
@@ -296,7 +310,8 @@ const TableCheck::Spec<Table_RateItemConfig> RATE_ITEM_CONFIG = {
     {TC_COUNT(Table_RateItemConfig, getItemParamCount, 2)},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateQiukaConfig, 50000, 50000>, Table_RateQiukaConfig>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateQiukaConfig, 50000, 50000>, Table_RateQiukaConfig>::value,
+              "record base");
 const TableCheck::Spec<Table_RateQiukaConfig> RATE_QIUKA_CONFIG = {
     TC_FUNCS(RateQiukaConfig), true, 50000, 50000, 4,
     {

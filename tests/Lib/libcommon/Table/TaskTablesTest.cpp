@@ -39,7 +39,8 @@ const TableCheck::Spec<Table_Notice> NOTICE = {
     {},
     {4, 7, 0, 3, 5, 8, 9, 6, 2}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_SystemEmail, 99999, 100000>, Table_SystemEmail>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_SystemEmail, 99999, 100000>, Table_SystemEmail>::value,
+              "record base");
 const TableCheck::Spec<Table_SystemEmail> SYSTEM_EMAIL = {
     TC_FUNCS(SystemEmail), true, 99999, 100000, 6,
     {
@@ -52,7 +53,8 @@ const TableCheck::Spec<Table_SystemEmail> SYSTEM_EMAIL = {
     {TC_COUNT(Table_SystemEmail, getNoteCount, 2)},
     {3, 0, 4, 5, 2}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_Activity, 9999, 10000>, Table_Activity>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_Activity, 9999, 10000>, Table_Activity>::value,
+              "record base");
 const TableCheck::Spec<Table_Activity> ACTIVITY = {
     TC_FUNCS(Activity), false, 9999, 10000, 18,
     {
@@ -77,7 +79,8 @@ const TableCheck::Spec<Table_Activity> ACTIVITY = {
     {TC_COUNT(Table_Activity, getCompleteParameterCount, 4)},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_ActivitySwitch, 100, 512>, Table_ActivitySwitch>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_ActivitySwitch, 100, 512>, Table_ActivitySwitch>::value,
+              "record base");
 const TableCheck::Spec<Table_ActivitySwitch> ACTIVITY_SWITCH = {
     TC_FUNCS(ActivitySwitch), true, 100, 512, 11,
     {
@@ -95,7 +98,8 @@ const TableCheck::Spec<Table_ActivitySwitch> ACTIVITY_SWITCH = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_ActivityTask, 9999, 10000>, Table_ActivityTask>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_ActivityTask, 9999, 10000>, Table_ActivityTask>::value,
+              "record base");
 const TableCheck::Spec<Table_ActivityTask> ACTIVITY_TASK = {
     TC_FUNCS(ActivityTask), false, 9999, 10000, 23,
     {
@@ -125,7 +129,8 @@ const TableCheck::Spec<Table_ActivityTask> ACTIVITY_TASK = {
     {TC_COUNT(Table_ActivityTask, getPParamCount, 6), TC_COUNT(Table_ActivityTask, getFParamCount, 6)},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_BossChallenge, 500, 500>, Table_BossChallenge>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_BossChallenge, 500, 500>, Table_BossChallenge>::value,
+              "record base");
 const TableCheck::Spec<Table_BossChallenge> BOSS_CHALLENGE = {
     TC_FUNCS(BossChallenge), true, 500, 500, 8,
     {
@@ -140,7 +145,8 @@ const TableCheck::Spec<Table_BossChallenge> BOSS_CHALLENGE = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_SceneTask, 9999, 10000>, Table_SceneTask>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_SceneTask, 9999, 10000>, Table_SceneTask>::value,
+              "record base");
 const TableCheck::Spec<Table_SceneTask> SCENE_TASK = {
     TC_FUNCS(SceneTask), false, 9999, 10000, 11,
     {
@@ -158,7 +164,8 @@ const TableCheck::Spec<Table_SceneTask> SCENE_TASK = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_SceneTaskMonster, 9999, 10000>, Table_SceneTaskMonster>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_SceneTaskMonster, 9999, 10000>, Table_SceneTaskMonster>::value,
+              "record base");
 const TableCheck::Spec<Table_SceneTaskMonster> SCENE_TASK_MONSTER = {
     TC_FUNCS(SceneTaskMonster), false, 9999, 10000, 7,
     {
@@ -172,7 +179,8 @@ const TableCheck::Spec<Table_SceneTaskMonster> SCENE_TASK_MONSTER = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_DailyTaskPool, 512, 512>, Table_DailyTaskPool>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_DailyTaskPool, 512, 512>, Table_DailyTaskPool>::value,
+              "record base");
 const TableCheck::Spec<Table_DailyTaskPool> DAILY_TASK_POOL = {
     TC_FUNCS(DailyTaskPool), true, 512, 512, 10,
     {
@@ -189,7 +197,8 @@ const TableCheck::Spec<Table_DailyTaskPool> DAILY_TASK_POOL = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MissionTask, 9999, 10000>, Table_MissionTask>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MissionTask, 9999, 10000>, Table_MissionTask>::value,
+              "record base");
 const TableCheck::Spec<Table_MissionTask> MISSION_TASK = {
     TC_FUNCS(MissionTask), true, 9999, 10000, 16,
     {
@@ -212,7 +221,8 @@ const TableCheck::Spec<Table_MissionTask> MISSION_TASK = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TaskAward, 99999, 100000>, Table_TaskAward>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TaskAward, 99999, 100000>, Table_TaskAward>::value,
+              "record base");
 const TableCheck::Spec<Table_TaskAward> TASK_AWARD = {
     TC_FUNCS(TaskAward), true, 99999, 100000, 7,
     {
@@ -226,7 +236,8 @@ const TableCheck::Spec<Table_TaskAward> TASK_AWARD = {
     {},
     {}};
 
-static_assert(std::is_base_of<DBC_Recorder_Loader<Table_WeeklyAndDailyTask, 99999, 100000>, Table_WeeklyAndDailyTask>::value, "record base");
+static_assert(std::is_base_of<DBC_Recorder_Loader<Table_WeeklyAndDailyTask, 99999, 100000>, Table_WeeklyAndDailyTask>::value,
+              "record base");
 const TableCheck::Spec<Table_WeeklyAndDailyTask> WEEKLY_AND_DAILY_TASK = {
     TC_FUNCS(WeeklyAndDailyTask), true, 99999, 100000, 15,
     {
@@ -249,7 +260,7 @@ const TableCheck::Spec<Table_WeeklyAndDailyTask> WEEKLY_AND_DAILY_TASK = {
     {}};
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MatchTB, 99, 100>, Table_MatchTB>::value, "record base");
-const TableCheck::Spec<Table_MatchTB> MATCH_T_B = {
+const TableCheck::Spec<Table_MatchTB> MATCH_TB = {
     TC_FUNCS(MatchTB), false, 99, 100, 44,
     {
         TC_COL(Table_MatchTB, GetId, ID_ID, 0, INT),
@@ -329,7 +340,7 @@ TEST(TaskTables, DailyWeeklyAndMissionTask)
 
 TEST(TaskTables, Match)
 {
-    TableCheck::CheckTable(MATCH_T_B);
+    TableCheck::CheckTable(MATCH_TB);
 }
 
 }   // namespace
