@@ -26,6 +26,10 @@ CNetBuffer::~CNetBuffer() {
 }
 
 void CNetBuffer::clone(const CNetBuffer& other) {
+    if (&other == this) {
+        clear(); // the block below would be freed before its size is read
+        return;
+    }
     if (m_buffer != nullptr) {
         std::free(m_buffer);
     }

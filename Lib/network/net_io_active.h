@@ -14,6 +14,9 @@ class INetSession;
 class CActiveIo : public INetIo {
 public:
     CActiveIo() = delete;
+    // No object is made, so these are never called.
+    int pollIn() override { return 0; }
+    int pollOut() override { return 0; }
 
     // Blocking TCP connect to info's address and port, then non-blocking; the prototype
     // is cloned into the live session and its stream io registered with reactor for

@@ -95,8 +95,18 @@ INetIo* CPassiveIo::open(INetSession& prototype, const SocketInfo* info, INetIo*
     return registered;
 }
 
+bool CPassiveIo::pollClose() { return m_status == enClose; }
+
+int CPassiveIo::close() {
+    // Its unit may be gone by the time the reactor deletes the listener.
+    if (m_session != nullptr) {
+        m_session->clearNetUnit();
+    }
+    return INetIo::close();
+}
+
 int CPassiveIo::pollIn() {
-    if (m_type != SocketType_TCP && m_type != SocketType_HTTP) {
+    if (m_status == enClose || (m_type != SocketType_TCP && m_type != SocketType_HTTP)) {
         return 0;
     }
     const SOCKET fd = ::accept(m_fd, nullptr, nullptr);

@@ -10,13 +10,16 @@ class INetSession;
 
 // Accepts connections into its reactor, one per readiness event, each with a clone of
 // its own clone of the server's prototype session. Owns that clone and the listening
-// socket. Used by its reactor's thread only.
+// socket. Closing it detaches that clone from its unit and stops accepting; the reactor
+// then deletes it. Used by its reactor's thread only.
 class CPassiveIo : public INetIo {
 public:
     CPassiveIo(SOCKET fd, const INetSession& prototype, SocketType type, INetIo* netIo);
     ~CPassiveIo() override;
 
     int pollIn() override;
+    bool pollClose() override;
+    int close() override;
 
     // Listening TCP socket registered with reactor for input; null on failure. A
     // failed bind or listen is an assertion report ("bind port failed", "listen failed").

@@ -4,9 +4,12 @@
 #include "net_io.h"
 #include "net_unit.h"
 
+#include <arpa/inet.h>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <netinet/in.h>
+#include <sys/socket.h>
 
 namespace NSNet {
 
@@ -52,6 +55,23 @@ INetSession::~INetSession() {
 void INetSession::destroy() { delete this; }
 void INetSession::clearNetUnit() {}
 void INetSession::resetNetUnit(INetUnit*) {}
+
+std::string INetSession::getPeerIp() const {
+    if (m_netIo == nullptr) {
+        return std::string();
+    }
+    sockaddr_in peer;
+    socklen_t len = sizeof(peer);
+    if (::getpeername(m_netIo->getSocket(), reinterpret_cast<sockaddr*>(&peer), &len) != 0 ||
+        peer.sin_family != AF_INET) {
+        return std::string();
+    }
+    char szIp[INET_ADDRSTRLEN] = {};
+    if (::inet_ntop(AF_INET, &peer.sin_addr, szIp, sizeof(szIp)) == nullptr) {
+        return std::string();
+    }
+    return szIp;
+}
 
 int INetSession::close(int reason) {
     onAbort(reason);

@@ -65,6 +65,8 @@ public:
     CNetBuffer& getInputBuffer() { return m_inputBuff; }
     CNetBuffer& getOutputBuffer() { return m_outputBuff; }
     SessionId getSessionId() const { return m_sessionId; }
+    // The peer's dotted-decimal IPv4 address; empty when there is no connected IPv4 peer.
+    std::string getPeerIp() const;
 
     // onAbort(reason), then marks the io closed (the reactor deletes it later); 0.
     int close(int reason);

@@ -32,6 +32,9 @@ int CStreamIo::pollIn() {
         if (in.full()) {
             return 0;
         }
+        if (in.empty()) {
+            in.clear(); // one free run over the whole block: fewer frames wrap
+        }
         // Received straight into the ring; the run is at most remain() bytes.
         tuint32 run = 0;
         BuffType* dst = in.tailRun(run);

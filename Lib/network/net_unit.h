@@ -7,6 +7,7 @@
 #include <google/protobuf/message.h>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace NSNet {
 
@@ -15,10 +16,11 @@ class INetIo;
 class INetSession;
 
 // One endpoint: the map of its open sessions and the call-backs to the application.
-// The sessions belong to their stream ios (which belong to the reactor); the map only
-// points at them. The reactor is not owned. The destructor detaches every session in
-// the map and marks it closed, so no call-back reaches a destroyed unit; the reactor
-// then deletes them at its next poll or when it is deleted itself.
+// The sessions belong to their stream ios and the listeners opened by server() to the
+// reactor; the unit only points at them. The reactor is not owned and must outlive the
+// unit. The destructor detaches every session in the map and every listener and marks
+// them closed, so no call-back reaches a destroyed unit; the reactor then deletes them
+// at its next poll or when it is deleted itself.
 // Every operation and call-back runs on the one thread that ticks the reactor (and, for
 // the first connect, the thread that made the unit before handing it over).
 class INetUnit {
@@ -53,10 +55,35 @@ public:
     int send(SessionId sessionId, const google::protobuf::Message& protocol, short protocolId);
     // Queues raw bytes: 0, -1 no such session, -11 no memory.
     int send(SessionId sessionId, const BuffType* data, tuint32 size);
+    // A prepared buffer: one whole frame, built once and queued on any number of sessions.
+    // buffer becomes the frame of the message: 0; -11 no memory; -12 cannot serialise.
+    int makeBuffer(const google::protobuf::Message& protocol, short protocolId, std::vector<BuffType>& buffer);
+    // Queues a prepared buffer: 0, -1 no such session, -11 no memory.
+    int send(SessionId sessionId, const std::vector<BuffType>& buffer);
+    // Queues a prepared buffer on every session of the unit; the number that took it.
+    int broadcast(const std::vector<BuffType>& buffer);
+    // The session's peer as dotted-decimal IPv4; empty when there is no such session.
+    std::string getPeerIp(SessionId sessionId);
     // Closes the session with the reason error: -1 when it existed, 0 when not. It
     // stays in the map, and send still queues to it, until the next tick removes it.
     int close(SessionId sessionId, int error);
     INetSession* getSession(SessionId sessionId);
+
+    // Listens on netInfo's address and port (type unset or TCP); every accepted
+    // connection becomes a protocol session of this unit with buffers of buffsize bytes
+    // (65536 when 0). false when no listener was made; a failed bind or listen is an
+    // assertion report ("bind port failed", "listen failed") that throws.
+    bool server(const SocketInfo* netInfo, tuint32 buffsize);
+    // The HTTP session is not part of this build: makes no listener, logs, false.
+    bool httpServer(const SocketInfo* netInfo, tuint32 buffsize);
+    // Takes a session out of the unit without call-backs: it leaves the map and reports
+    // to no unit any more (frames it receives are dropped); its io still owns it and
+    // deletes it when it closes. Null when there is no such session.
+    INetSession* popSession(SessionId sessionId);
+    // REQUIRES: session was popped from a unit on this unit's reactor. It joins this
+    // unit under a new id from the reactor, like an opened session (onAddSession and the
+    // add-session line): 0, or -1 for a null session or one without an io.
+    int pushSession(INetSession* session);
 
     // Called by the protocol session; both return 0.
     int addSession(SessionId sessionId, INetSession* session);
@@ -68,6 +95,7 @@ public:
 protected:
     std::map<SessionId, INetSession*> m_mapSession;
     INetIo* m_pINetIo;
+    std::vector<INetIo*> m_vecListener; // opened by server(); owned by the reactor
 };
 
 // Owner of one epoll reactor (created by the constructor, deleted by the destructor).

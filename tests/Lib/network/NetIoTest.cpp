@@ -286,3 +286,38 @@ TEST_F(NetStreamTest, ListenerAcceptsIntoTheSameReactor) {
     info.port = 0;
     EXPECT_EQ(nullptr, NSNet::CPassiveIo::open(prototype, &info, ReactorOf(unit)));
 }
+
+TEST_F(NetStreamTest, FramesRoundTheBufferEndAreHandedOverWhole) {
+    // Each row places the head of an empty 65536-byte input buffer, then two frames
+    // arrive in one chunk; the first one crosses the block's end where the row says.
+    struct Row {
+        const char* name;
+        tuint32 head;
+    };
+    const Row rows[] = {
+        {"at the block's start", 0},
+        {"header ends on the last byte", 65530},
+        {"header crosses the end", 65533},
+        {"body crosses the end", 65520},
+        {"only the last body byte wraps", 65510},
+    };
+    const std::string first = nettest::Frame(7, "0123456789abcdefghijklmnopqrstuvwxyz"); // 42 bytes
+    const std::string second = nettest::Frame(8, "tail");
+    NSNet::CProtocolSession prototype(&unit);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        unit.frames.clear();
+        std::unique_ptr<NSNet::INetSession> session(prototype.clone());
+        NSNet::CNetBuffer& in = session->getInputBuffer();
+        in.commit(row.head);
+        ASSERT_EQ(0, in.skip(row.head));
+        const std::string bytes = first + second;
+        ASSERT_EQ(0, in.push(reinterpret_cast<const NSNet::BuffType*>(bytes.data()), static_cast<int>(bytes.size())));
+        EXPECT_EQ(0, session->onRecv());
+        ASSERT_EQ(2u, unit.frames.size());
+        EXPECT_EQ(nettest::Hex(first), nettest::Hex(unit.frames[0]));
+        EXPECT_EQ(nettest::Hex(second), nettest::Hex(unit.frames[1]));
+        EXPECT_TRUE(in.empty());
+        EXPECT_EQ(65536u, in.capacity());
+    }
+}

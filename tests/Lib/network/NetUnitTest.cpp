@@ -17,6 +17,7 @@
 #include <poll.h>
 #include <stdexcept>
 #include <sys/socket.h>
+#include <unistd.h>
 
 using nettest::Frame;
 using nettest::Hex;
@@ -77,6 +78,22 @@ protected:
 };
 
 typedef std::vector<std::string> Events;
+
+// A loopback port that nothing listens on (bound once to find it, then released).
+tuint16 FreePort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof(addr);
+    tuint16 port = 0;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) == 0) {
+        port = ntohs(addr.sin_port);
+    }
+    ::close(fd);
+    return port;
+}
 
 } // namespace
 
@@ -500,10 +517,29 @@ TEST_F(NetUnitTest, DestroyingTheUnitLeavesNoCallBackBehind) {
     ASSERT_TRUE(plain->client(&info, sid, 0));
     ASSERT_TRUE(peer.Accept());
     EXPECT_EQ(1, calls);
+    // It also listens, and a connection waits in the backlog when it goes.
+    NSNet::SocketInfo listen;
+    listen.address = "127.0.0.1";
+    listen.port = FreePort();
+    ASSERT_TRUE(plain->server(&listen, 0));
+    unit.tick();
+    const int waiting = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    addr.sin_port = htons(listen.port);
+    ASSERT_EQ(0, ::connect(waiting, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)));
     plain.reset();
-    // The reactor deletes the detached session: the peer sees the close.
+    // The reactor deletes the detached session (the peer sees the close) and the
+    // listener, without accepting for the gone unit.
     EXPECT_TRUE(PumpUntilPeerEof());
+    unit.tick();
     EXPECT_EQ(1, calls);
+    EXPECT_TRUE(unit.events.empty());
+    const int late = ::socket(AF_INET, SOCK_STREAM, 0);
+    EXPECT_NE(0, ::connect(late, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)));
+    ::close(late);
+    ::close(waiting);
 }
 
 TEST_F(NetUnitTest, DestroyingTheAgentClosesItsConnections) {
@@ -513,4 +549,75 @@ TEST_F(NetUnitTest, DestroyingTheAgentClosesItsConnections) {
     ASSERT_TRUE(peer.Accept());
     other.reset();
     EXPECT_TRUE(PumpUntil(unit, [&] { return !peer.ReadAvailable() && peer.SawEof(); }));
+}
+
+TEST_F(NetUnitTest, ServerSessionsPreparedBuffersAndBroadcast) {
+    NSNet::SocketInfo info;
+    info.address = "127.0.0.1";
+    info.port = FreePort();
+    ASSERT_NE(0, info.port);
+    // Only TCP is served; the HTTP session is not part of this build.
+    info.type = NSNet::SocketType_HTTP;
+    EXPECT_FALSE(unit.server(&info, 0));
+    EXPECT_FALSE(unit.httpServer(&info, 0));
+    info.type = -1;
+    ASSERT_TRUE(unit.server(&info, 0));
+
+    // Two connections to ourselves: client sides and accepted sides are all sessions of
+    // the unit. The listener's prototype drew id 1, the clients 2 and 3, and the
+    // accepted ends 4 and 5 at the next ticks.
+    SessionId first = 0;
+    SessionId second = 0;
+    ASSERT_TRUE(unit.Connect(info.port, first));
+    ASSERT_TRUE(unit.Connect(info.port, second));
+    ASSERT_TRUE(PumpUntil(unit, [&] { return unit.sessionCount() == 4; }));
+    EXPECT_EQ((Events{"add 2", "add 3", "add 4", "add 5"}), unit.events);
+    EXPECT_EQ("127.0.0.1", unit.getPeerIp(first));
+    EXPECT_EQ("127.0.0.1", unit.getPeerIp(4));
+    EXPECT_EQ("", unit.getPeerIp(99));
+
+    // A prepared buffer holds the same frame as a send of the message.
+    nettest::NetProbe probe;
+    probe.set_body("abcdefgh");
+    std::vector<NSNet::BuffType> buffer;
+    ASSERT_EQ(0, unit.makeBuffer(probe, 4, buffer));
+    const std::string frame(buffer.begin(), buffer.end());
+    EXPECT_EQ("00 00 00 10 00 04 0a 08 61 62 63 64 65 66 67 68", Hex(frame));
+    EXPECT_EQ(-1, unit.send(99, buffer));
+    ASSERT_EQ(0, unit.send(first, buffer));
+    ASSERT_TRUE(PumpUntil(unit, [&] { return unit.frames.size() == 1; }));
+    EXPECT_EQ("frame 4 4 16", unit.events.back());
+
+    // Every session takes a broadcast: each end receives one frame.
+    EXPECT_EQ(4, unit.broadcast(buffer));
+    ASSERT_TRUE(PumpUntil(unit, [&] { return unit.frames.size() == 5; }));
+    for (const std::string& f : unit.frames) {
+        EXPECT_EQ(Hex(frame), Hex(f));
+    }
+}
+
+TEST_F(NetUnitTest, PoppedSessionReportsToNobodyUntilPushed) {
+    const SessionId sid = ConnectAndAccept();
+    NSNet::INetSession* session = unit.popSession(sid);
+    ASSERT_NE(nullptr, session);
+    EXPECT_EQ(nullptr, unit.popSession(sid));
+    EXPECT_EQ(nullptr, unit.getSession(sid));
+    EXPECT_EQ(-1, unit.pushSession(nullptr));
+
+    // Out of the unit: a frame it receives goes nowhere, and no call-back fires.
+    ASSERT_TRUE(peer.Send(Frame(3, "lost")));
+    ASSERT_TRUE(PumpUntil(unit, [&] { return session->getInputBuffer().empty(); }));
+    unit.tick();
+    EXPECT_TRUE(unit.frames.empty());
+    EXPECT_EQ((Events{"add 1"}), unit.events);
+
+    // Pushed back, it joins under a new id and reports again, up to its delete.
+    ASSERT_EQ(0, unit.pushSession(session));
+    EXPECT_EQ(2u, session->getSessionId());
+    EXPECT_EQ((Events{"add 1", "add 2"}), unit.events);
+    ASSERT_TRUE(peer.Send(Frame(3, "kept")));
+    ASSERT_TRUE(PumpUntil(unit, [&] { return unit.frames.size() == 1; }));
+    peer.Close();
+    ASSERT_TRUE(PumpUntilEvent("delete 2"));
+    EXPECT_EQ((Events{"add 1", "add 2", "frame 2 3 10", "abort 2 0x10000", "delete 2"}), unit.events);
 }
