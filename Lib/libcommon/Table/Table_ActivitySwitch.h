@@ -1,6 +1,6 @@
 #pragma once
-// Table_ActivitySwitch: activity switches, one record per data row of "Config/ActivitySwitch.txt";
-// hashed in 100 buckets (any ID), at most 512 records.
+// Table_ActivitySwitch: activity switches.
+// One record per data row of "Config/ActivitySwitch.txt", hashed in 100 buckets (any ID), at most 512 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

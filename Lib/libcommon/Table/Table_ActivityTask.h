@@ -1,7 +1,8 @@
 #pragma once
-// Table_ActivityTask: activity tasks, one record per data row of "Config/ActivityTask.txt";
-// indexed by ID (0 to 9999), at most 10000 records.
+// Table_ActivityTask: activity tasks.
+// One record per data row of "Config/ActivityTask.txt", indexed by ID (0 to 9999), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
+// PPARAM0..5 and FPARAM0..5 interleave in the file and count from 0.
 
 #include "DBCTableModule.h"
 

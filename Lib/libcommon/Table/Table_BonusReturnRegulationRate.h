@@ -1,6 +1,6 @@
 #pragma once
-// Table_BonusReturnRegulationRate: bonus-return regulation rates, one record per data row of "Config/BonusReturnRegulationRate.txt";
-// indexed by ID (0 to 999), at most 1000 records.
+// Table_BonusReturnRegulationRate: bonus-return regulation rates.
+// One record per data row of "Config/BonusReturnRegulationRate.txt", indexed by ID (0 to 999), at most 1000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_BoonCard: boon cards, one record per data row of "Config/BoonCard.txt";
-// hashed in 99999 buckets (any ID), at most 20000 records.
+// Table_BoonCard: boon cards.
+// One record per data row of "Config/BoonCard.txt", hashed in 99999 buckets (any ID), at most 20000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_BossChallenge: boss challenges, one record per data row of "Config/BossChallenge.txt";
-// hashed in 500 buckets (any ID), at most 500 records.
+// Table_BossChallenge: boss challenges.
+// One record per data row of "Config/BossChallenge.txt", hashed in 500 buckets (any ID), at most 500 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_DailyTaskPool: the pool of daily tasks, one record per data row of "Config/DailyTaskPool.txt";
-// hashed in 512 buckets (any ID), at most 512 records.
+// Table_DailyTaskPool: the pool of daily tasks.
+// One record per data row of "Config/DailyTaskPool.txt", hashed in 512 buckets (any ID), at most 512 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_Discount: discounts: rate, weight and day limit, all texts, one record per data row of "Config/Discount.txt";
-// hashed in 999 buckets (any ID), at most 1000 records.
+// Table_Discount: discounts: rate, weight and day limit, all texts.
+// One record per data row of "Config/Discount.txt", hashed in 999 buckets (any ID), at most 1000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

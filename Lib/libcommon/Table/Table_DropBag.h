@@ -1,6 +1,6 @@
 #pragma once
-// Table_DropBag: drop bags: fifteen (bag, minimum, maximum) triples, one record per data row of "Config/DropBag.txt";
-// hashed in 8191 buckets (any ID), at most 8192 records.
+// Table_DropBag: drop bags, each with fifteen (bag, minimum, maximum) triples.
+// One record per data row of "Config/DropBag.txt", hashed in 8191 buckets (any ID), at most 8192 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 // Members in the declared order Bag, Id, Kind, WheelID, MaxNum, MinNum (WheelID ahead of the
 // number arrays), not by name; __Load reads them so.

@@ -1,6 +1,6 @@
 #pragma once
-// Table_JackpotActivity: jackpot activities, one record per data row of "Config/JackpotActivity.txt";
-// hashed in 999 buckets (any ID), at most 1000 records.
+// Table_JackpotActivity: jackpot activities.
+// One record per data row of "Config/JackpotActivity.txt", hashed in 999 buckets (any ID), at most 1000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,7 +1,8 @@
 #pragma once
-// Table_JackpotPool: the jackpot pool, keyed by ECA_ID, one record per data row of "Config/JackpotPool.txt";
-// hashed in 99999 buckets (any ID), at most 10000 records.
+// Table_JackpotPool: the jackpot pool.
+// One record per data row of "Config/JackpotPool.txt", hashed in 99999 buckets (any ID), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
+// Column 0 is ECA_ID: the record's ID is m_ECAId (enumerator ID_ECA_ID).
 
 #include "DBCTableModule.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// Table_JackpotTaskReward: jackpot task rewards, one record per data row of "Config/JackpotTaskReward.txt";
-// hashed in 9999 buckets (any ID), at most 10000 records.
+// Table_JackpotTaskReward: jackpot task rewards.
+// One record per data row of "Config/JackpotTaskReward.txt", hashed in 9999 buckets (any ID), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

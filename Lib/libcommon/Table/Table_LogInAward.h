@@ -1,6 +1,6 @@
 #pragma once
-// Table_LogInAward: login awards, one record per data row of "Config/LogInAward.txt";
-// indexed by ID (0 to 99999), at most 100000 records.
+// Table_LogInAward: login awards.
+// One record per data row of "Config/LogInAward.txt", indexed by ID (0 to 99999), at most 100000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

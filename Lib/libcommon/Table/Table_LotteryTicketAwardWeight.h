@@ -1,6 +1,6 @@
 #pragma once
-// Table_LotteryTicketAwardWeight: lottery award weights, one record per data row of "Config/LotteryTicketAwardWeight.txt";
-// indexed by ID (0 to 9999), at most 10000 records.
+// Table_LotteryTicketAwardWeight: lottery award weights.
+// One record per data row of "Config/LotteryTicketAwardWeight.txt", indexed by ID (0 to 9999), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

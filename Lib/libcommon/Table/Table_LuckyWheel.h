@@ -1,6 +1,6 @@
 #pragma once
-// Table_LuckyWheel: lucky-wheel entries, one record per data row of "Config/LuckyWheel.txt";
-// hashed in 1999 buckets (any ID), at most 2000 records.
+// Table_LuckyWheel: lucky-wheel entries.
+// One record per data row of "Config/LuckyWheel.txt", hashed in 1999 buckets (any ID), at most 2000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,7 +1,8 @@
 #pragma once
-// Table_MatchTB: matches, one record per data row of "Config/MatchTB.txt";
-// indexed by ID (0 to 99), at most 100 records.
+// Table_MatchTB: matches.
+// One record per data row of "Config/MatchTB.txt", indexed by ID (0 to 99), at most 100 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
+// TIMEAREA0 has no numbered sibling, so it stays the scalar m_TimeArea0.
 
 #include "DBCTableModule.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// Table_MissionTask: missions, one record per data row of "Config/MissionTask.txt";
-// hashed in 9999 buckets (any ID), at most 10000 records.
+// Table_MissionTask: missions.
+// One record per data row of "Config/MissionTask.txt", hashed in 9999 buckets (any ID), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_MonopolyActivity: board-walk activities, one record per data row of "Config/MonopolyActivity.txt";
-// hashed in 999 buckets (any ID), at most 1000 records.
+// Table_MonopolyActivity: board-walk activities.
+// One record per data row of "Config/MonopolyActivity.txt", hashed in 999 buckets (any ID), at most 1000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_MonopolyPool: the board-walk reward pool, one record per data row of "Config/MonopolyPool.txt";
-// hashed in 10000 buckets (any ID), at most 10000 records.
+// Table_MonopolyPool: the board-walk reward pool.
+// One record per data row of "Config/MonopolyPool.txt", hashed in 10000 buckets (any ID), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_MonopolyStoreyReward: board-walk storey rewards, one record per data row of "Config/MonopolyStoreyReward.txt";
-// hashed in 9999 buckets (any ID), at most 10000 records.
+// Table_MonopolyStoreyReward: board-walk storey rewards.
+// One record per data row of "Config/MonopolyStoreyReward.txt", hashed in 9999 buckets (any ID), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_NewLotteryTicketReward: lottery-ticket rewards, one record per data row of "Config/NewLotteryTicketReward.txt";
-// hashed in 512 buckets (any ID), at most 512 records.
+// Table_NewLotteryTicketReward: lottery-ticket rewards.
+// One record per data row of "Config/NewLotteryTicketReward.txt", hashed in 512 buckets (any ID), at most 512 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 // Members in the declared order AwardID, AwardNum, Id, Type, Position (Type before
 // Position), not by name; __Load reads them so.

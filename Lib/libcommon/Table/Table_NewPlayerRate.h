@@ -1,6 +1,6 @@
 #pragma once
-// Table_NewPlayerRate: new-player rates, one record per data row of "Config/NewPlayerRate.txt";
-// hashed in 500 buckets (any ID), at most 500 records.
+// Table_NewPlayerRate: new-player rates.
+// One record per data row of "Config/NewPlayerRate.txt", hashed in 500 buckets (any ID), at most 500 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_PersonalIncomeRegulationRate: personal-income regulation rates, one record per data row of "Config/PersonalIncomeRegulationRate.txt";
-// indexed by ID (0 to 99), at most 100 records.
+// Table_PersonalIncomeRegulationRate: personal-income regulation rates.
+// One record per data row of "Config/PersonalIncomeRegulationRate.txt", indexed by ID (0 to 99), at most 100 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_QVAward: QV awards, one record per data row of "Config/QVAward.txt";
-// hashed in 500 buckets (any ID), at most 500 records.
+// Table_QVAward: QV awards.
+// One record per data row of "Config/QVAward.txt", hashed in 500 buckets (any ID), at most 500 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 // Members in column order (Id, Num, Mpid, Planid), not by name; __Load reads them so.
 

@@ -1,6 +1,6 @@
 #pragma once
-// Table_RateDiamondConfig: diamond rate parameters, one record per data row of "Config/RateDiamondConfig.txt";
-// hashed in 50000 buckets (any ID), at most 50000 records.
+// Table_RateDiamondConfig: diamond rate parameters.
+// One record per data row of "Config/RateDiamondConfig.txt", hashed in 50000 buckets (any ID), at most 50000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

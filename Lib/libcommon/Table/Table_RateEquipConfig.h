@@ -1,6 +1,6 @@
 #pragma once
-// Table_RateEquipConfig: equipment rate settings, one record per data row of "Config/RateEquipConfig.txt";
-// hashed in 50000 buckets (any ID), at most 50000 records.
+// Table_RateEquipConfig: equipment rate settings.
+// One record per data row of "Config/RateEquipConfig.txt", hashed in 50000 buckets (any ID), at most 50000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_Recharge: the recharge offers, one record per data row of "Config/Recharge.txt";
-// indexed by ID (0 to 99999), at most 100000 records.
+// Table_Recharge: the recharge offers.
+// One record per data row of "Config/Recharge.txt", indexed by ID (0 to 99999), at most 100000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

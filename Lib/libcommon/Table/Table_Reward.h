@@ -1,6 +1,6 @@
 #pragma once
-// Table_Reward: reward entries, one record per data row of "Config/Reward.txt";
-// hashed in 8191 buckets (any ID), at most 8192 records.
+// Table_Reward: reward entries.
+// One record per data row of "Config/Reward.txt", hashed in 8191 buckets (any ID), at most 8192 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,7 +1,8 @@
 #pragma once
-// Table_RewardGroupValue: reward-group values, one record per data row of "Config/RewardGroupValue.txt";
-// hashed in 50 buckets (any ID), at most 50 records.
+// Table_RewardGroupValue: reward-group values.
+// One record per data row of "Config/RewardGroupValue.txt", hashed in 50 buckets (any ID), at most 50 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
+// 50 buckets and at most 50 records; the IDs are not bounded.
 
 #include "DBCTableModule.h"
 

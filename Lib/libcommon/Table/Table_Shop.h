@@ -1,6 +1,6 @@
 #pragma once
-// Table_Shop: the goods of the shops, one record per data row of "Config/Shop.txt";
-// hashed in 9999 buckets (any ID), at most 1000 records.
+// Table_Shop: the goods of the shops.
+// One record per data row of "Config/Shop.txt", hashed in 9999 buckets (any ID), at most 1000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_SystemEmail: system e-mails, one record per data row of "Config/SystemEmail.txt";
-// hashed in 99999 buckets (any ID), at most 100000 records.
+// Table_SystemEmail: system e-mails.
+// One record per data row of "Config/SystemEmail.txt", hashed in 99999 buckets (any ID), at most 100000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 #pragma once
-// Table_TreasureIslandReward: treasure-island rewards, one record per data row of "Config/TreasureIslandReward.txt";
-// hashed in 512 buckets (any ID), at most 512 records.
+// Table_TreasureIslandReward: treasure-island rewards.
+// One record per data row of "Config/TreasureIslandReward.txt", hashed in 512 buckets (any ID), at most 512 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"

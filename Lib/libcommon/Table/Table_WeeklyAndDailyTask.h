@@ -1,6 +1,6 @@
 #pragma once
-// Table_WeeklyAndDailyTask: weekly and daily tasks, one record per data row of "Config/WeeklyAndDailyTask.txt";
-// hashed in 99999 buckets (any ID), at most 100000 records.
+// Table_WeeklyAndDailyTask: weekly and daily tasks.
+// One record per data row of "Config/WeeklyAndDailyTask.txt", hashed in 99999 buckets (any ID), at most 100000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
