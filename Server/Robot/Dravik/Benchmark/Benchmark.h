@@ -15,6 +15,7 @@
 #include "BaseType.h"
 #include "BenchmarkConfig.h"
 #include "GuidGenerator.h"
+#include "PlayerRequests.h"
 #include "PlayerSimulator.h"
 #include "TcpClient.h"
 
@@ -46,6 +47,8 @@ public:
     tuint64 GenCharGuid();
     tuint64 GenItemGuid();
     tuint64 GenEmailGuid();
+    // The request messages that this client's players build their requests in.
+    PlayerRequests& Requests() { return m_requests; }
 
     // An assertion report that reached the top of main or of a worker: flush standard
     // output and the log channels, then end the process with status 1.
@@ -70,4 +73,5 @@ private:
     GuidGenerator m_CharGuidGen;
     GuidGenerator m_ItemGuidGen;
     GuidGenerator m_EmailGuidGen;
+    PlayerRequests m_requests;
 };

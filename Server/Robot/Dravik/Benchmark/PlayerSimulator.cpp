@@ -6,68 +6,30 @@
 #include "Benchmark.h"
 #include "BenchmarkConfig.h"
 #include "Guid64.h"
+#include "PlayerRequests.h"
 #include "RandomUtil.h"
 
-#include <cstring>
 #include <ctime>
-#include <memory>
 
 namespace {
 
 const tchar* const s_szSourceFile = "Server/Robot/Dravik/Benchmark/PlayerSimulator";
-// A creation carries only the head of a new scrap card: its charGuid and the start of
-// its first (empty) text buffer.
-const size_t CREATE_SCRAPCARD_BYTES = 60;
 const tint32 SHOP_FIRST_TID = 41002;
 const tint32 SHOP_NUM = 10;
 const tint16 SHOP_DISCOUNT = 8;
 const tint32 MAIL_COUNT = 30;
 
-template <typename T>
-void ZeroBytes(T& rPart)
-{
-    memset(static_cast<void*>(&rPart), 0, sizeof(T));
-}
-
-// The four character images of a record and the head of a new scrap card for it.
-void FillCreateData(AD_USER_DATA& rData, const DBFullUserData& rRecord)
-{
-    rData.set_ubdata(&rRecord.m_User, sizeof(rRecord.m_User));
-    rData.set_ubdataex1(&rRecord.m_UserDataEx1, sizeof(rRecord.m_UserDataEx1));
-    rData.set_ubdataex2(&rRecord.m_UserDataEx2, sizeof(rRecord.m_UserDataEx2));
-    rData.set_ubdataex3(&rRecord.m_UserDataEx3RealTime, sizeof(rRecord.m_UserDataEx3RealTime));
-    DBPlayerScrapCard card;
-    card.charGuid = rRecord.GetGuid();
-    rData.set_scrapcard(&card, CREATE_SCRAPCARD_BYTES);
-}
-
 } // namespace
-
-static_assert(sizeof(DBPlayerScrapCard) >= CREATE_SCRAPCARD_BYTES, "a creation sends the card's first 60 bytes");
 
 PlayerSimulator::PlayerSimulator() : m_Benchmark(nullptr)
 {
-    ZeroRecord();
+    ZeroRecordBytes(m_data);
     for (tint32 i = 0; i < BT_MAX; ++i) {
         m_SimTypeTime[i] = 0;
     }
 }
 
 PlayerSimulator::~PlayerSimulator() {}
-
-void PlayerSimulator::ZeroRecord()
-{
-    ZeroBytes(m_data.m_User);
-    ZeroBytes(m_data.m_UserDataEx1);
-    ZeroBytes(m_data.m_UserDataEx2);
-    ZeroBytes(m_data.m_UserDataEx3RealTime);
-    ZeroBytes(m_data.m_ItemPack);
-    ZeroBytes(m_data.m_CurrencyPack);
-    m_data.m_emailPack.m_emailData.Clear();
-    ZeroBytes(m_data.m_shopPack);
-    ZeroBytes(m_data.m_matchData);
-    ZeroBytes(m_data.m_scrapCard);
-}
 
 void PlayerSimulator::Init(Benchmark* pBenchmark, const std::string& accName)
 {
@@ -77,7 +39,7 @@ void PlayerSimulator::Init(Benchmark* pBenchmark, const std::string& accName)
     }
     m_Benchmark = pBenchmark;
     m_accName = accName;
-    ZeroRecord();
+    ZeroRecordBytes(m_data);
     for (tint32 i = 0; i < BT_MAX; ++i) {
         m_SimTypeTime[i] = 0;
     }
@@ -175,24 +137,30 @@ bool PlayerSimulator::CheckInterval(tint32 benchmarkType) const
     return now >= static_cast<tint64>(m_SimTypeTime[benchmarkType]) + interval;
 }
 
+// The messages come from the client's PlayerRequests, which overwrites them in place:
+// every request is still built, serialised and framed anew, without new allocations.
+// A request that the output buffer would refuse (it is at its bound) is not built; it
+// would be dropped like any refused send, and its stamp advances all the same.
+
 void PlayerSimulator::SimCreateChar(tuint64 guid, std::string)
 {
-    AD_USERSAVE msg;
-    msg.set_savetype(AD_USERSAVE::ST_CREATE);
+    PlayerRequests& requests = m_Benchmark->Requests();
     if (guid != invalid_guid64) {
-        FillCreateData(*msg.mutable_userdata(), m_data);
-        m_Benchmark->Send(ADPackets::PACKET_AD_USERSAVE_PAK, msg);
+        m_Benchmark->Send(ADPackets::PACKET_AD_USERSAVE_PAK, requests.Create(m_data));
         return;
     }
     if (!CheckInterval(BT_CREATECHAR)) {
         return;
     }
     // A new, separate character each time; the player's own record does not change.
-    std::unique_ptr<DBFullUserData> pRecord(new DBFullUserData());
+    // Its GUID is drawn even when the request is not built, as a refused send draws it.
     const std::string name = m_accName + std::to_string(static_cast<long long>(time(nullptr)));
-    pRecord->InitAsCreateNewChar(m_Benchmark->GenCharGuid(), name.c_str(), name.c_str(), 0, 0, 1000, 1000);
-    FillCreateData(*msg.mutable_userdata(), *pRecord);
-    m_Benchmark->Send(ADPackets::PACKET_AD_USERSAVE_PAK, msg);
+    const tuint64 newGuid = m_Benchmark->GenCharGuid();
+    if (m_Benchmark->OutputRoom() >= PlayerRequests::CreateImageBytes()) {
+        DBFullUserData& record = requests.NewCharRecord();
+        record.InitAsCreateNewChar(newGuid, name.c_str(), name.c_str(), 0, 0, 1000, 1000);
+        m_Benchmark->Send(ADPackets::PACKET_AD_USERSAVE_PAK, requests.Create(record));
+    }
     m_SimTypeTime[BT_CREATECHAR] = MilliSeconds();
 }
 
@@ -201,31 +169,9 @@ void PlayerSimulator::SimUserSave()
     if (!CheckInterval(BT_USERSAVE)) {
         return;
     }
-    AD_USERSAVE msg;
-    msg.set_savetype(AD_USERSAVE::ST_SAVE);
-    AD_USER_DATA& data = *msg.mutable_userdata();
-    data.set_ubdata(&m_data.m_User, sizeof(m_data.m_User));
-    data.set_ubdataex1(&m_data.m_UserDataEx1, sizeof(m_data.m_UserDataEx1));
-    data.set_ubdataex2(&m_data.m_UserDataEx2, sizeof(m_data.m_UserDataEx2));
-    data.set_ubdataex3(&m_data.m_UserDataEx3RealTime, sizeof(m_data.m_UserDataEx3RealTime));
-    const DBItemPack& items = m_data.m_ItemPack;
-    for (tint32 i = 0; i < items.GetValidCount(); ++i) {
-        data.add_itemdata(&items.m_data[i], sizeof(items.m_data[i]));
+    if (m_Benchmark->OutputRoom() >= PlayerRequests::SaveImageBytes(m_data)) {
+        m_Benchmark->Send(ADPackets::PACKET_AD_USERSAVE_PAK, m_Benchmark->Requests().Save(m_data));
     }
-    const DBCurrencyPack& currencies = m_data.m_CurrencyPack;
-    for (tint32 i = 0; i < currencies.GetValidCount(); ++i) {
-        data.add_currencydata(&currencies.m_data[i], sizeof(currencies.m_data[i]));
-    }
-    for (const AD_EMAILINFO& mail : m_data.m_emailPack.m_emailData) {
-        data.add_emialdata()->CopyFrom(mail);
-    }
-    const DBShopPack& shop = m_data.m_shopPack;
-    for (tint32 i = 0; i < shop.GetValidCount(); ++i) {
-        data.add_shopdata(&shop.m_data[i], sizeof(shop.m_data[i]));
-    }
-    data.set_matchdata(&m_data.m_matchData, sizeof(m_data.m_matchData));
-    data.set_scrapcard(&m_data.m_scrapCard, sizeof(m_data.m_scrapCard));
-    m_Benchmark->Send(ADPackets::PACKET_AD_USERSAVE_PAK, msg);
     m_SimTypeTime[BT_USERSAVE] = MilliSeconds();
 }
 
@@ -234,9 +180,6 @@ void PlayerSimulator::SimUserLoad()
     if (!CheckInterval(BT_USERLOAD)) {
         return;
     }
-    AD_USERLOAD msg;
-    msg.set_usertype(AD_USERLOAD::UT_LOGIN_ACC_LOAD);
-    msg.set_account(m_accName);
-    m_Benchmark->Send(ADPackets::PACKET_AD_USERLOAD_PAK, msg);
+    m_Benchmark->Send(ADPackets::PACKET_AD_USERLOAD_PAK, m_Benchmark->Requests().Load(m_accName));
     m_SimTypeTime[BT_USERLOAD] = MilliSeconds();
 }

@@ -34,8 +34,6 @@ private:
     // Processor time used so far by the whole process, in milliseconds.
     tuint64 MilliSeconds() const;
     bool CheckInterval(tint32 benchmarkType) const;
-    // Zeroes every byte of the record's byte-packed parts; the e-mail list is emptied.
-    void ZeroRecord();
 
     Benchmark* m_Benchmark;
     std::string m_accName;

@@ -1,6 +1,10 @@
 #include "TcpClient.h"
 
+#include "net_buffer.h"
+#include "net_session.h"
 #include "net_struct.h"
+
+#include <algorithm>
 
 namespace {
 const tuint32 NO_SESSION = 0xFFFFFFFF;
@@ -65,7 +69,29 @@ void TcpClient::CheckNet()
 
 tint32 TcpClient::Send(tint32 protoId, google::protobuf::Message& msg)
 {
+    if (NSNet::INetSession* pSession = getSession(m_SessionId)) {
+        // An emptied ring starts again at its block's front, so that the frame is
+        // serialised in place rather than built apart and copied round the block's end.
+        NSNet::CNetBuffer& out = pSession->getOutputBuffer();
+        if (out.empty()) {
+            out.clear();
+        }
+    }
     return send(m_SessionId, msg, static_cast<short>(protoId));
+}
+
+tuint32 TcpClient::OutputRoom()
+{
+    NSNet::INetSession* pSession = getSession(m_SessionId);
+    if (pSession == nullptr) {
+        return 0;
+    }
+    const NSNet::CNetBuffer& out = pSession->getOutputBuffer();
+    // The buffer grows up to its bound (a block already larger stays) and always keeps
+    // one byte free.
+    const tuint64 limit = std::max(out.capacity(), out.maxCapacity());
+    const tuint64 used = tuint64(out.size()) + 1;
+    return limit > used ? static_cast<tuint32>(limit - used) : 0;
 }
 
 int TcpClient::onAddSession(NSNet::SessionId id)

@@ -34,6 +34,10 @@ public:
     void CheckNet();
     // Frames msg under protoId into the live session's output buffer; the library's result.
     tint32 Send(tint32 protoId, google::protobuf::Message& msg);
+    // The largest frame the live session's output buffer would still take (its bound less
+    // what is queued); 0 without a session. A larger frame is refused by Send, so a caller
+    // may skip building it.
+    tuint32 OutputRoom();
 
     virtual void OnConnected() {}
     virtual void OnDisconnect() {}

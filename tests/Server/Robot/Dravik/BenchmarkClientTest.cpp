@@ -267,3 +267,32 @@ TEST_F(ClientTest, ReRegistrationKeepsGeneratorsAndPlayers)
     std::vector<RecordedFrame> regs = FramesOf(m_agent->Frames(), 1);
     EXPECT_LT(regs[0].nConn, regs[1].nConn);
 }
+
+TEST_F(ClientTest, SendQueuesHeaderAndBodyAndOutputRoomCountsThem)
+{
+    AgentOptions opts;
+    opts.eFault = Fault::NoReply;
+    StartAgent(opts);
+    TcpClient client;
+    EXPECT_EQ(0u, client.OutputRoom()); // no session: every frame would be dropped
+    ASSERT_TRUE(client.Connect("127.0.0.1", static_cast<tint16>(m_agent->Port())));
+    const tuint32 room = client.OutputRoom();
+    EXPECT_EQ(64u * 1024 * 1024 - 1, room); // the output buffer's bound less its free byte
+
+    // A 100-byte body: UserType (2 bytes) and an account of 96 characters (98 bytes).
+    AD_USERLOAD msg;
+    msg.set_usertype(1);
+    msg.set_account(std::string(96, 'a'));
+    ASSERT_EQ(100u, msg.ByteSizeLong());
+    EXPECT_EQ(0, client.Send(4, msg));
+    EXPECT_EQ(room - 106, client.OutputRoom());
+    ASSERT_TRUE(StandInAgent::WaitUntil(
+        [&] {
+            client.Tick();
+            return m_agent->FrameCount() == 1;
+        },
+        kPatience));
+    EXPECT_EQ(room, client.OutputRoom());
+    const RecordedFrame f = m_agent->Frames()[0];
+    EXPECT_EQ(std::string("\x00\x00\x00\x6A\x00\x04", 6) + msg.SerializeAsString(), f.strFrame);
+}
