@@ -94,7 +94,6 @@ std::string TableText(const TableCase& c, const std::vector<tint64>& ids, RowSty
     return DBCTest::TextTable(TypeLine(c, nColumns), rows);
 }
 
-
 std::string LoadReport(const char* szTable, const std::string& strMsg, bool bFromMemory = false)
 {
     const std::string strFunc = std::string("bool InitTable_") + szTable +
