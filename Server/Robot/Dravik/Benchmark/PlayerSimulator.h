@@ -39,4 +39,6 @@ private:
     std::string m_accName;
     DBFullUserData m_data;
     tuint64 m_SimTypeTime[3];
+    // The latest MilliSeconds reading of this player: a lower bound of the clock.
+    mutable tuint64 m_nLastReading;
 };
