@@ -97,7 +97,7 @@ CProtocolSession::CProtocolSession(INetUnit* unit, tuint32 buffSize)
 
 CProtocolSession::CProtocolSession(const CProtocolSession& other)
     : INetSession(other), m_netUnit(other.m_netUnit) {
-    generateSessionId();
+    CProtocolSession::generateSessionId(); // this class's own: no dispatch during construction
 }
 
 void CProtocolSession::generateSessionId() {

@@ -20,10 +20,21 @@ CStreamIo::~CStreamIo() {
         m_session->onClose();
         // The session has left its unit: a failure of the last send reports to nobody.
         m_session->clearNetUnit();
-        pollOut();
+        CStreamIo::pollOut();
         m_session->destroy();
         m_session = nullptr;
     }
+}
+
+bool CStreamIo::retryAfterError(int closeBase) {
+    const int nError = errno;
+    if (nError == EINTR) {
+        return true; // a signal is no reason to drop the connection
+    }
+    if (nError != EAGAIN && nError != EWOULDBLOCK) {
+        m_session->close(closeBase | nError);
+    }
+    return false;
 }
 
 int CStreamIo::pollIn() {
@@ -49,12 +60,8 @@ int CStreamIo::pollIn() {
             m_session->close(enClose_OnRecv);
             break;
         }
-        const int nError = errno;
-        if (nError == EINTR) {
-            continue; // a signal is no reason to drop the connection
-        }
-        if (nError != EAGAIN && nError != EWOULDBLOCK) {
-            m_session->close(enClose_OnReset | nError);
+        if (retryAfterError(enClose_OnReset)) {
+            continue;
         }
         break;
     }
@@ -80,12 +87,8 @@ int CStreamIo::pollOut() {
             m_session->onSend();
             continue;
         }
-        const int nError = errno;
-        if (nError == EINTR) {
-            continue; // a signal is no reason to drop the connection
-        }
-        if (nError != EAGAIN && nError != EWOULDBLOCK) {
-            m_session->close(enClose_OnSend | nError);
+        if (retryAfterError(enClose_OnSend)) {
+            continue;
         }
         break;
     }

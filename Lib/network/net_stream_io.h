@@ -31,6 +31,11 @@ public:
     INetSession* getSession() const { return m_session; }
 
 private:
+    // After a failed recv or send: true to try again (EINTR); else false, and unless
+    // the socket only had nothing more to give or take (EAGAIN), closes the session
+    // with closeBase | errno.
+    bool retryAfterError(int closeBase);
+
     INetSession* m_session;
 };
 

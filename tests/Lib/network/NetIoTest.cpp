@@ -179,6 +179,18 @@ TEST(NetReactor, ReactorClosesItsEpollDescriptorOnly) {
     EXPECT_EQ(before, openDescriptors());
 }
 
+TEST(NetReactor, FailedCloseOfADescriptorIsReported) {
+    SocketPair pair;
+    ASSERT_TRUE(pair.ok);
+    const int fd = pair.take(0);
+    testing::internal::CaptureStdout();
+    {
+        NSNet::INetIo io(fd);
+        ::close(fd); // closed behind the io's back: its own close fails with EBADF (9)
+    }
+    EXPECT_EQ("close socket error. error id = 9", testing::internal::GetCapturedStdout());
+}
+
 TEST(NetReactor, EmptyReactorPollsNothingAndIdsStartAtOne) {
     NSNet::CEpollIo reactor;
     EXPECT_EQ(0, reactor.poll());
