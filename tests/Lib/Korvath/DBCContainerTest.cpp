@@ -135,6 +135,11 @@ template <tint32 HASH_SIZE, tint32 MAX_RECORD>
 struct ProbeHash : public DBC_Table_Hash_T<ProbeRecord, HASH_SIZE, MAX_RECORD>
 {
     tuint32 Bucket(tint32 nID) const { return this->Hash(nID); }
+    const ProbeRecord* Oldest(tuint32 nBucket) const
+    {
+        const auto* pSlot = this->LastSlotByHashValue(nBucket);
+        return pSlot != nullptr ? pSlot->GetContent() : nullptr;
+    }
 };
 
 TEST(DBCTableHash, RefusesCapacityAndDuplicatesAndLeavesItselfEmpty)
@@ -180,6 +185,9 @@ TEST(DBCTableHash, SharesBucketsAndFindsEachIdByItself)
     EXPECT_EQ(nullptr, pC->GetDataByID(2047));
     EXPECT_EQ(nullptr, pC->GetDataByID(INT_MIN));
     EXPECT_EQ(-5, pC->GetDataByIndex(1)->m_nID);
+    EXPECT_EQ(1, pC->Oldest(1)->m_nID);   // 1024 went in front of 1
+    EXPECT_EQ(nullptr, pC->Oldest(2));
+    EXPECT_EQ(nullptr, pC->Oldest(1023));
 
     auto p512 = std::make_unique<ProbeHash<512, 4>>();
     EXPECT_EQ(0u, p512->Bucket(INT_MIN));

@@ -43,6 +43,19 @@ TEST(DBCLoader, ConvertsCellsByTheMemberType)
     loader.ReadDirect(f, 1);
     EXPECT_EQ(0.1f, f);
     EXPECT_EQ(2, loader.GetFieldsNum());
+
+    // The reads named by the member type are the same reads.
+    auto mixed = Open(DBCTest::TextTable("INT\tFLOAT\tSTRING", {"4294967303\t2.5\tnamed-read"}));
+    DBC_Loader named(*mixed, 0);
+    int n = 0;
+    float fNamed = 0;
+    const char* p = nullptr;
+    named.ReadDirect<int>(n, 0);
+    named.ReadDirect<float>(fNamed, 1);
+    named.ReadDirect<const char*>(p, 2);
+    EXPECT_EQ(7, n);
+    EXPECT_EQ(2.5f, fNamed);
+    EXPECT_STREQ("named-read", p);
 }
 
 TEST(DBCLoader, KeepsPooledTextsThatOutliveTheFile)
@@ -85,6 +98,8 @@ TEST(DBCLoader, RefusesANumberForATextMember)
     ASSERT_EQ(2u, records.size());
     EXPECT_EQ("RobotName ID_FNAME: column 2 is INT, not STRING", records[0].strMsg);
     EXPECT_EQ("RobotName ID_SNAME: column 3 is FLOAT, not STRING", records[1].strMsg);
+    DBCTest::ExpectReportThrown([&] { loader.ReadDirect<const char*>(p, 0); });
+    EXPECT_STREQ("unchanged", p);
 }
 
 TEST(DBCLoader, ReportsAReadOutsideTheFile)

@@ -66,7 +66,7 @@ public:
     bool OpenFromMemory(const tchar* pMemory, const tchar* pDeadEnd, const tchar* szFileName);
 
     // Address of cell (nRecordLine, nColumNum); an invalid request is a report.
-    const FIELD* Search_Posistion(tint32 nRecordLine, tint32 nColumNum) const;   // spelled as the tooling expects
+    const FIELD* Search_Posistion(tint32 nRecordLine, tint32 nColumNum) const;   // name kept as every caller spells it
 
     tint32 GetFieldsNum() const { return m_nFieldsNum; }
     tint32 GetRecordsNum() const { return m_nRecordsNum; }

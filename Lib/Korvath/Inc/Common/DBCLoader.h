@@ -22,6 +22,9 @@ public:
     // szTable and szColumn only name the member in that report.
     void ReadDirect(const tchar*& val, tint32 nColumn, const tchar* szTable = nullptr,
                     const tchar* szColumn = nullptr);
+    // The same reads named by the member type: ReadDirect<int>, <float>, <const char*>.
+    template <typename T>
+    void ReadDirect(T& val, tint32 nColumn);
 
 private:
     DBC_Loader(const DBC_Loader&);
@@ -77,6 +80,24 @@ inline void DBC_Loader::ReadDirect(tint32& val, tint32 nColumn)
 inline void DBC_Loader::ReadDirect(tfloat32& val, tint32 nColumn)
 {
     Read(val, m_DB, m_Row, nColumn);
+}
+
+template <>
+inline void DBC_Loader::ReadDirect<tint32>(tint32& val, tint32 nColumn)
+{
+    Read(val, m_DB, m_Row, nColumn);
+}
+
+template <>
+inline void DBC_Loader::ReadDirect<tfloat32>(tfloat32& val, tint32 nColumn)
+{
+    Read(val, m_DB, m_Row, nColumn);
+}
+
+template <>
+inline void DBC_Loader::ReadDirect<const tchar*>(const tchar*& val, tint32 nColumn)
+{
+    ReadDirect(val, nColumn, nullptr, nullptr);
 }
 
 // The pooled copy of a text cell; null for a negative position or a cell without a text.

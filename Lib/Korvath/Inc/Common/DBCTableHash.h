@@ -5,21 +5,22 @@
 // m_pSeekList[0, m_nCount) holds the records in load order; every listed record has one
 // slot on the chain of bucket Hash(ID). Records and slots live in the blocks of the node
 // list (one node, one record block and one slot block per load), owned by the container
-// and freed in Release. Lookups answer only once the manager has marked it ready.
-// A load that fails leaves the container empty, so the next load starts clean.
-// One thread loads; once ready, lookups may run on any thread while nobody loads.
+// and freed in Release. Buckets are fixed: an ID and its negation share one, and
+// -2147483648 may have none (Hash). The ready flag, the load and the threads: see
+// DBC_Table_Base_T.
 
-#include "BaseType.h"
-#include "DBCContainerError.h"
-#include "DBCFile.h"
+#include "DBCTableBase.h"
 
 #include <climits>
 #include <cstring>
 #include <memory>
 
 template <class U, tint32 HASH_SIZE, tint32 MAX_RECORD_NUM>
-class DBC_Table_Hash_T
+class DBC_Table_Hash_T : public DBC_Table_Base_T<DBC_Table_Hash_T<U, HASH_SIZE, MAX_RECORD_NUM>, U>
 {
+    typedef DBC_Table_Base_T<DBC_Table_Hash_T<U, HASH_SIZE, MAX_RECORD_NUM>, U> Base;
+    friend Base;
+
 public:
     enum CONSTANT_VALUE
     {
@@ -28,11 +29,20 @@ public:
     };
     static_assert(HASH_SIZE > 0 && MAX_RECORD_NUM > 0, "container sizes");
 
+    // One entry of a bucket's chain; m_nID is -1 in a slot not yet used.
     class Slot_T
     {
     public:
         Slot_T() : m_nID(-1), m_pContent(nullptr), m_pNext(nullptr) {}
+        Slot_T(const Slot_T& rOther) = default;
         ~Slot_T() {}
+        void Init()
+        {
+            m_nID = -1;
+            m_pContent = nullptr;
+            m_pNext = nullptr;
+        }
+        bool IsValid() const { return m_pContent != nullptr; }
         void SetContent(tint32 nID, const U& rContent)
         {
             m_nID = nID;
@@ -49,6 +59,8 @@ public:
         Slot_T* m_pNext;
     };
 
+    // One load's block of records and block of slots; the container frees both blocks
+    // (FreeBlocks), not the node.
     class Node_T
     {
     public:
@@ -66,6 +78,13 @@ public:
         void SetBlockSlot(Slot_T* pBlock) { m_pBlockSlot = pBlock; }
         Node_T* GetNext() const { return m_pNext; }
         void SetNext(Node_T* pNext) { m_pNext = pNext; }
+        void FreeBlocks()
+        {
+            delete[] m_pBlockU;
+            delete[] m_pBlockSlot;
+            m_pBlockU = nullptr;
+            m_pBlockSlot = nullptr;
+        }
 
     private:
         U* m_pBlockU;
@@ -76,56 +95,26 @@ public:
 public:
     // constexpr: a static container is set up before any code runs and its lists stay
     // untouched until the table is loaded.
-    constexpr DBC_Table_Hash_T() : m_bReady(false), m_vpHashList{}, m_pSeekList{}, m_nCount(0), m_pHead(nullptr) {}
+    constexpr DBC_Table_Hash_T() : Base(), m_vpHashList{}, m_pSeekList{}, m_pHead(nullptr) {}
     ~DBC_Table_Hash_T() { Release(); }
 
-    bool Init()
-    {
-        Release();
-        return true;
-    }
-
+    // False, with the container released, when an ID has no bucket (-2147483648, unless
+    // HASH_SIZE divides 2^31); a refused record throws its text.
     bool LoadFromMemory(const DBCFile& rDB)
     {
-        tint32 n = rDB.GetRecordsNum();
-        if (n < 0) {
-            n = 0;
-        }
-        if (static_cast<tint64>(m_nCount) + n > SEEK_LIST_SIZE) {
-            Release();
-            throw "[DBC_Table_Hash_T::LoadFromMemory]: Record count is larger than SEEK_LIST_SIZE!!";
-        }
+        const tint32 n = this->RowsToLoad(rDB, SEEK_LIST_SIZE,
+                                          "[DBC_Table_Hash_T::LoadFromMemory]: Record count is larger than SEEK_LIST_SIZE!!");
         std::unique_ptr<Node_T> pNode(new Node_T);
         std::unique_ptr<Slot_T[]> pSlots(new Slot_T[n]);
         pNode->SetBlockU(new U[n]);
         pNode->SetBlockSlot(pSlots.release());
         PushBlock(*pNode.release());
-        U* pBlock = m_pHead->GetBlockU();
-
-        // A failed load must not leave rows behind for the next load to trip over.
-        try {
-            for (tint32 r = 0; r < n; ++r) {
-                const tint32 nID = static_cast<tint32>(rDB.Search_Posistion(r, 0)->iValue);
-                U& rRecord = pBlock[r];
-                if (!rRecord.LoadFromDB(rDB, r)) {
-                    throw DBC_FormatContainerError("[DBC_Table_Hash_T::LoadFromMemory]: load content(%d) failed!!", nID);
-                }
-                if (!PushContent(r, nID, rRecord)) {
-                    Release();
-                    return false;
-                }
-                m_pSeekList[m_nCount++] = &rRecord;
-            }
-        } catch (...) {
-            Release();
-            throw;
-        }
-        return true;
+        return this->LoadRows(rDB, GetHead()->GetBlockU(), n, "[DBC_Table_Hash_T::LoadFromMemory]: load content(%d) failed!!");
     }
 
     const U* GetDataByID(tint32 nID) const
     {
-        if (!m_bReady) {
+        if (!this->m_bReady) {
             return nullptr;
         }
         const Slot_T* pSlot = FindSlotByID(nID);
@@ -134,15 +123,11 @@ public:
 
     const U* GetDataByIndex(tint32 nIndex) const
     {
-        if (!m_bReady || nIndex < 0 || nIndex >= m_nCount || m_nCount > SEEK_LIST_SIZE) {
+        if (!this->m_bReady || nIndex < 0 || nIndex >= this->m_nCount || this->m_nCount > SEEK_LIST_SIZE) {
             return nullptr;
         }
         return m_pSeekList[nIndex];
     }
-
-    tint32 GetCount() const { return m_nCount; }
-    bool IsReady() const { return m_bReady; }
-    void MarkReadyFlag() { m_bReady = true; }
 
 protected:
     // An ID and its negation share a bucket. -2147483648 has no negation: its remainder is
@@ -174,6 +159,19 @@ protected:
         return nullptr;
     }
 
+    // The oldest slot of a bucket's chain (its last), or null for an empty or no bucket.
+    const Slot_T* LastSlotByHashValue(tuint32 nHashValue) const
+    {
+        if (nHashValue >= static_cast<tuint32>(HASH_SIZE)) {
+            return nullptr;
+        }
+        const Slot_T* pSlot = m_vpHashList[nHashValue];
+        while (pSlot != nullptr && pSlot->GetNext() != nullptr) {
+            pSlot = pSlot->GetNext();
+        }
+        return pSlot;
+    }
+
     bool PushContent(tint32 nIndex, tint32 nID, const U& rContent)
     {
         if (FindSlotByID(nID) != nullptr) {
@@ -198,26 +196,25 @@ protected:
 
     void Release()
     {
-        m_bReady = false;
-        // Lists are only ever set while a block exists; an unloaded table keeps its pages cold.
-        if (m_pHead == nullptr && m_nCount == 0) {
-            return;
+        if (this->ReleaseBlocks()) {
+            std::memset(m_pSeekList, 0, sizeof(m_pSeekList));
+            std::memset(m_vpHashList, 0, sizeof(m_vpHashList));
         }
-        m_nCount = 0;
-        std::memset(m_pSeekList, 0, sizeof(m_pSeekList));
-        std::memset(m_vpHashList, 0, sizeof(m_vpHashList));
-        while (Node_T* pNode = GetHead()) {
-            PopBlock();
-            delete[] pNode->GetBlockU();
-            delete[] pNode->GetBlockSlot();
-            delete pNode;
-        }
-        m_pHead = nullptr;
     }
 
 private:
     DBC_Table_Hash_T(const DBC_Table_Hash_T&);
     DBC_Table_Hash_T& operator=(const DBC_Table_Hash_T&);
+
+    // Chains a loaded record under its ID, then lists it in file order.
+    bool PlaceRecord(tint32 nRow, tint32 nID, U& rRecord)
+    {
+        if (!PushContent(nRow, nID, rRecord)) {
+            return false;
+        }
+        m_pSeekList[this->m_nCount++] = &rRecord;
+        return true;
+    }
 
     void PushBlock(Node_T& rBlockNode)
     {
@@ -233,9 +230,7 @@ private:
     }
 
 private:
-    bool m_bReady;
     Slot_T* m_vpHashList[HASH_LIST_WIDTH];
     U* m_pSeekList[SEEK_LIST_SIZE];
-    tint32 m_nCount;
     Node_T* m_pHead;
 };

@@ -5,20 +5,19 @@
 // m_pUnitList[0, m_nCount) holds the records in load order, the rest is null;
 // m_pIndexList[id] is the record with that ID or null. Both lists point into the record
 // blocks of the node list (one node and one block per load), which the container owns and
-// frees in Release. Lookups answer only once the manager has marked the container ready.
-// A load that fails leaves the container empty, so the next load starts clean.
-// One thread loads; once ready, lookups may run on any thread while nobody loads.
+// frees in Release. The ready flag, the load and the threads: see DBC_Table_Base_T.
 
-#include "BaseType.h"
-#include "DBCContainerError.h"
-#include "DBCFile.h"
+#include "DBCTableBase.h"
 
 #include <cstring>
 #include <memory>
 
 template <class U, tint32 MAX_ID, tint32 MAX_RECORD_NUM>
-class DBC_Table_Index_T
+class DBC_Table_Index_T : public DBC_Table_Base_T<DBC_Table_Index_T<U, MAX_ID, MAX_RECORD_NUM>, U>
 {
+    typedef DBC_Table_Base_T<DBC_Table_Index_T<U, MAX_ID, MAX_RECORD_NUM>, U> Base;
+    friend Base;
+
 public:
     enum CONSTANT_VALUE
     {
@@ -27,6 +26,7 @@ public:
     };
     static_assert(MAX_ID >= 0 && MAX_RECORD_NUM > 0, "container sizes");
 
+    // One load's block of records; the container frees the block (FreeBlocks), not the node.
     class Node_T
     {
     public:
@@ -41,6 +41,11 @@ public:
         void SetBlock(U* pBlock) { m_pBlock = pBlock; }
         Node_T* GetNext() const { return m_pNext; }
         void SetNext(Node_T* pNext) { m_pNext = pNext; }
+        void FreeBlocks()
+        {
+            delete[] m_pBlock;
+            m_pBlock = nullptr;
+        }
 
     private:
         U* m_pBlock;
@@ -50,61 +55,23 @@ public:
 public:
     // constexpr: a static container is set up before any code runs and its lists stay
     // untouched (not even zero-filled again) until the table is loaded.
-    constexpr DBC_Table_Index_T() : m_bReady(false), m_pUnitList{}, m_pIndexList{}, m_nCount(0), m_pHead(nullptr) {}
+    constexpr DBC_Table_Index_T() : Base(), m_pUnitList{}, m_pIndexList{}, m_pHead(nullptr) {}
     ~DBC_Table_Index_T() { Release(); }
-
-    bool Init()
-    {
-        Release();
-        return true;
-    }
 
     bool LoadFromMemory(const DBCFile& rDB)
     {
-        tint32 n = rDB.GetRecordsNum();
-        if (n < 0) {
-            n = 0;
-        }
-        if (static_cast<tint64>(m_nCount) + n > UNIT_LIST_SIZE) {
-            Release();
-            // The class name in this text is kept as the agent's tooling expects it.
-            throw "[DBC_Table_Hash_T::LoadFromMemory]: Record count is larger than UNIT_LIST_SIZE!!";
-        }
+        // This capacity text names the hashed container; callers' logs know it so.
+        const tint32 n = this->RowsToLoad(rDB, UNIT_LIST_SIZE,
+                                          "[DBC_Table_Hash_T::LoadFromMemory]: Record count is larger than UNIT_LIST_SIZE!!");
         std::unique_ptr<Node_T> pNode(new Node_T);
         pNode->SetBlock(new U[n]);
         PushBlock(*pNode.release());
-        U* pBlock = m_pHead->GetBlock();
-
-        // A failed load must not leave rows behind for the next load to trip over.
-        try {
-            for (tint32 r = 0; r < n; ++r) {
-                const tint32 nID = static_cast<tint32>(rDB.Search_Posistion(r, 0)->iValue);
-                U& rRecord = pBlock[r];
-                if (!rRecord.LoadFromDB(rDB, r)) {
-                    throw DBC_FormatContainerError("[DBC_Table_Index_T::LoadFromMemory]: load content(%d) failed!!", nID);
-                }
-                m_pUnitList[m_nCount++] = &rRecord;
-                if (nID > MAX_ID) {
-                    throw DBC_FormatContainerError("[DBC_Table_Index_T::LoadFromMemory]: ID(%d)>MAX_ID over flow!!", nID);
-                }
-                if (nID < 0) {
-                    throw DBC_FormatContainerError("[DBC_Table_Index_T::LoadFromMemory]: ID(%d)<0 under flow!!", nID);
-                }
-                if (m_pIndexList[nID] != nullptr) {
-                    throw DBC_FormatContainerError("[DBC_Table_Index_T::LoadFromMemory]: Duplicate Record(%d) found!!", nID);
-                }
-                m_pIndexList[nID] = &rRecord;
-            }
-        } catch (...) {
-            Release();
-            throw;
-        }
-        return true;
+        return this->LoadRows(rDB, GetHead()->GetBlock(), n, "[DBC_Table_Index_T::LoadFromMemory]: load content(%d) failed!!");
     }
 
     const U* GetDataByID(tint32 nID) const
     {
-        if (!m_bReady || nID < 0 || nID > MAX_ID) {
+        if (!this->m_bReady || nID < 0 || nID > MAX_ID) {
             return nullptr;
         }
         return m_pIndexList[nID];
@@ -112,38 +79,42 @@ public:
 
     const U* GetDataByIndex(tint32 nIndex) const
     {
-        if (!m_bReady || nIndex < 0 || nIndex >= m_nCount || m_nCount > UNIT_LIST_SIZE) {
+        if (!this->m_bReady || nIndex < 0 || nIndex >= this->m_nCount || this->m_nCount > UNIT_LIST_SIZE) {
             return nullptr;
         }
         return m_pUnitList[nIndex];
     }
 
-    tint32 GetCount() const { return m_nCount; }
-    bool IsReady() const { return m_bReady; }
-    void MarkReadyFlag() { m_bReady = true; }
-
 protected:
     void Release()
     {
-        m_bReady = false;
-        // Lists are only ever set while a block exists; an unloaded table keeps its pages cold.
-        if (m_pHead == nullptr && m_nCount == 0) {
-            return;
+        if (this->ReleaseBlocks()) {
+            std::memset(m_pUnitList, 0, sizeof(m_pUnitList));
+            std::memset(m_pIndexList, 0, sizeof(m_pIndexList));
         }
-        m_nCount = 0;
-        std::memset(m_pUnitList, 0, sizeof(m_pUnitList));
-        std::memset(m_pIndexList, 0, sizeof(m_pIndexList));
-        while (Node_T* pNode = GetHead()) {
-            PopBlock();
-            delete[] pNode->GetBlock();
-            delete pNode;
-        }
-        m_pHead = nullptr;
     }
 
 private:
     DBC_Table_Index_T(const DBC_Table_Index_T&);
     DBC_Table_Index_T& operator=(const DBC_Table_Index_T&);
+
+    // Lists a loaded record in file order, then under its ID; an ID without a slot or with
+    // a record already throws its text (LoadRows then releases everything).
+    bool PlaceRecord(tint32 /*nRow*/, tint32 nID, U& rRecord)
+    {
+        m_pUnitList[this->m_nCount++] = &rRecord;
+        if (nID > MAX_ID) {
+            throw DBC_FormatContainerError("[DBC_Table_Index_T::LoadFromMemory]: ID(%d)>MAX_ID over flow!!", nID);
+        }
+        if (nID < 0) {
+            throw DBC_FormatContainerError("[DBC_Table_Index_T::LoadFromMemory]: ID(%d)<0 under flow!!", nID);
+        }
+        if (m_pIndexList[nID] != nullptr) {
+            throw DBC_FormatContainerError("[DBC_Table_Index_T::LoadFromMemory]: Duplicate Record(%d) found!!", nID);
+        }
+        m_pIndexList[nID] = &rRecord;
+        return true;
+    }
 
     void PushBlock(Node_T& rBlockNode)
     {
@@ -159,9 +130,7 @@ private:
     }
 
 private:
-    bool m_bReady;
     U* m_pUnitList[UNIT_LIST_SIZE];
     U* m_pIndexList[INDEX_LIST_SIZE];
-    tint32 m_nCount;
     Node_T* m_pHead;
 };
