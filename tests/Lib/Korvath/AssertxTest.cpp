@@ -307,7 +307,7 @@ void ReportAndTerminate() noexcept
     _do_assert_("main.cpp", 9, "int main()", "ptr != nullptr", "", true);
 }
 
-// Makes a report from a static destructor, after the report's mutex was first used.
+// Makes a report from a static destructor that runs after those of statics built later.
 struct LateReporter {
     ~LateReporter() { _do_assert_("late.cpp", 1, "~LateReporter", "late", "at exit", false); }
 };
@@ -322,8 +322,9 @@ TEST(AssertReportDeathTest, ReportFromAStaticDestructorAtExitStillWorks)
             if (freopen("/dev/null", "w", stdout) == nullptr) {
                 std::exit(2);
             }
-            _do_assert_("early.cpp", 1, "f", "early", "", false);
+            // Built before the first report, so destroyed after anything that report built.
             static LateReporter s_late;
+            _do_assert_("early.cpp", 1, "f", "early", "", false);
             std::exit(0);
         },
         testing::ExitedWithCode(0), "");

@@ -116,6 +116,61 @@ TEST(FLString, GuardedAccessReportsAndThrows)
     EXPECT_EQ(strConsole.find("m_nValidSize >= 0 && m_nValidSize <= _ElemSize"), std::string::npos);
 }
 
+TEST(FLString, RemoveShiftsTheRestAndClearsTheFreedSlots)
+{
+    const struct {
+        tint32 nIndex;
+        tint32 nCount;
+        bool bResult;
+        const char* szExpected;
+    } rows[] = {
+        {0, 1, true, "bcdef"},  {2, 2, true, "abef"},  {4, 9, true, "abcd"},
+        {5, 1, true, "abcde"},  {6, 1, false, "abcdef"}, {-1, 1, false, "abcdef"},
+        {1, 0, false, "abcdef"}, {0, 6, true, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.szExpected);
+        FLString<8> s("abcdef");
+        EXPECT_EQ(s.Remove(row.nIndex, row.nCount), row.bResult);
+        EXPECT_STREQ(s.GetCText(), row.szExpected);
+        EXPECT_EQ(s.GetLength(), static_cast<tint32>(strlen(row.szExpected)));
+        EXPECT_TRUE(AllSlotsZeroFrom(s, s.GetLength()));
+    }
+    FLString<8> one("xyz");
+    EXPECT_TRUE(one.Remove(1));
+    EXPECT_STREQ(one.GetCText(), "xz");
+    EXPECT_EQ(one.Get(1), 'z');
+}
+
+TEST(FLString, NumbersComparisonsAndChecksum)
+{
+    EXPECT_STREQ(FLString<16>(static_cast<tint32>(-123)).GetCText(), "-123");
+    EXPECT_STREQ(FLString<16>(static_cast<tuint32>(4000000000u)).GetCText(), "4000000000");
+    EXPECT_STREQ(FLString<16>(static_cast<tuint8>(255)).GetCText(), "255");
+    EXPECT_STREQ(FLString<4>(static_cast<tint32>(123456)).GetCText(), "123");  // cut
+    FLString<16> n;
+    n = static_cast<tint16>(-7);
+    EXPECT_STREQ(n.GetCText(), "-7");
+    EXPECT_EQ(FLString<16>("300").GetAsUInt8(), 44);  // 300 cut to 8 bits
+    EXPECT_EQ(FLString<16>("-5x").GetAsInt32(), -5);
+    EXPECT_EQ(FLString<16>("4000000000").GetAsUInt32(), 4000000000u);
+    EXPECT_EQ(FLString<16>("none").GetAsInt16(), 0);
+
+    FLString<16> a("abc");
+    FLString<16> b("abd");
+    EXPECT_TRUE(a == FLString<16>("abc"));
+    EXPECT_TRUE(a != b);
+    EXPECT_TRUE(a < b);
+    EXPECT_FALSE(b < a);
+    EXPECT_FALSE(a == static_cast<const char*>(nullptr));
+    EXPECT_FALSE(a < static_cast<const char*>(nullptr));
+
+    // h = 0xFFFFFFFF, h = h * 33 + c: "a" gives 64, "ab" 64 * 33 + 98.
+    EXPECT_EQ(FLString<8>().GetCRC(), 0xFFFFFFFFu);
+    EXPECT_EQ(FLString<8>("a").GetCRC(), 64u);
+    EXPECT_EQ(FLString<8>("ab").GetCRC(), 2210u);
+}
+
 TEST(BsVector, AccessPastTheEndReportsWithItsFileAndMessage)
 {
     TempWorkDir dir;

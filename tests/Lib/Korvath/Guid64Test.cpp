@@ -45,4 +45,6 @@ TEST(GuidEx64, BitLayout)
     EXPECT_EQ(g.ig.m_Serial, 2);
     EXPECT_EQ(g.ig.m_Carry, 3u);
     EXPECT_EQ(GuidEx64().Get64Value(), invalid_guid64);
+    EXPECT_EQ(GuidEx64(0x00010002u, 3u), g);  // the same bits from two halves
+    EXPECT_GT(GuidEx64(1, 3, 3), g);
 }

@@ -12,6 +12,8 @@
 #include "BaseType.h"
 
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 template <typename _ElemType, typename _ElemTraits, tint32 _ElemSize>
@@ -54,6 +56,28 @@ public:
     bool Append(const _ElemType& rElem) { return Append(&rElem, 1); }
 
     const _ElemType* Get() const { return m_Elems; }
+    const _ElemType& Get(tint32 i) const { return operator[](i); }
+
+    // Removes nCount elements from nIndex on (cut to the valid ones); the freed slots are
+    // cleared. False when nIndex is not a valid position or nCount is not positive.
+    bool Remove(tint32 nIndex, tint32 nCount)
+    {
+        if (nIndex < 0 || nIndex >= m_nValidSize || nCount <= 0) {
+            return false;
+        }
+        if (nCount > m_nValidSize - nIndex) {
+            nCount = m_nValidSize - nIndex;
+        }
+        for (tint32 i = nIndex; i + nCount < m_nValidSize; ++i) {
+            m_Elems[i] = m_Elems[i + nCount];
+        }
+        m_nValidSize -= nCount;
+        for (tint32 i = m_nValidSize; i < m_nValidSize + nCount; ++i) {
+            _ElemTraits::CleanUpElem(m_Elems[i]);
+        }
+        return true;
+    }
+    bool Remove(tint32 nIndex) { return Remove(nIndex, 1); }
 
     const _ElemType& operator[](tint32 i) const
     {
@@ -134,13 +158,67 @@ public:
         return operator+=(rSrc.GetCText());
     }
 
+    // Numbers as decimal text.
+    explicit FLString(tint8 nValue) { operator=(nValue); }
+    explicit FLString(tint16 nValue) { operator=(nValue); }
+    explicit FLString(tint32 nValue) { operator=(nValue); }
+    explicit FLString(tuint8 uValue) { operator=(uValue); }
+    explicit FLString(tuint16 uValue) { operator=(uValue); }
+    explicit FLString(tuint32 uValue) { operator=(uValue); }
+    FLString& operator=(tint8 nValue) { return AssignSigned(nValue); }
+    FLString& operator=(tint16 nValue) { return AssignSigned(nValue); }
+    FLString& operator=(tint32 nValue) { return AssignSigned(nValue); }
+    FLString& operator=(tuint8 uValue) { return AssignUnsigned(uValue); }
+    FLString& operator=(tuint16 uValue) { return AssignUnsigned(uValue); }
+    FLString& operator=(tuint32 uValue) { return AssignUnsigned(uValue); }
+
     const tchar* GetCText() const { return _BaseClass::Get(); }
     tint32 GetLength() const { return _BaseClass::Size(); }
     tint32 GetMaxLength() const { return _Size - 1; }
 
+    // h = 0xFFFFFFFF, then h = h * 33 + each character taken as unsigned.
+    tuint32 GetCRC() const
+    {
+        tuint32 h = 0xFFFFFFFFu;
+        for (const tchar* p = GetCText(); *p != '\0'; ++p) {
+            h = h * 33u + static_cast<tuint8>(*p);
+        }
+        return h;
+    }
+
+    // The text read as a decimal number (strtol/strtoul), cut to the type; 0 when it is none.
+    tint8 GetAsInt8() const { return static_cast<tint8>(GetAsInt32()); }
+    tint16 GetAsInt16() const { return static_cast<tint16>(GetAsInt32()); }
+    tint32 GetAsInt32() const { return static_cast<tint32>(strtol(GetCText(), nullptr, 10)); }
+    tuint8 GetAsUInt8() const { return static_cast<tuint8>(GetAsUInt32()); }
+    tuint16 GetAsUInt16() const { return static_cast<tuint16>(GetAsUInt32()); }
+    tuint32 GetAsUInt32() const { return static_cast<tuint32>(strtoul(GetCText(), nullptr, 10)); }
+
+    // Against a null text: never equal, never less.
     bool operator==(const tchar* szText) const
     {
         return szText != nullptr && strcmp(GetCText(), szText) == 0;
     }
     bool operator!=(const tchar* szText) const { return !operator==(szText); }
+    bool operator<(const tchar* szText) const
+    {
+        return szText != nullptr && strcmp(GetCText(), szText) < 0;
+    }
+    bool operator==(const FLString& rOther) const { return operator==(rOther.GetCText()); }
+    bool operator!=(const FLString& rOther) const { return !operator==(rOther.GetCText()); }
+    bool operator<(const FLString& rOther) const { return operator<(rOther.GetCText()); }
+
+private:
+    FLString& AssignSigned(tint32 nValue)
+    {
+        tchar szNumber[16];
+        snprintf(szNumber, sizeof(szNumber), "%d", nValue);
+        return operator=(static_cast<const tchar*>(szNumber));
+    }
+    FLString& AssignUnsigned(tuint32 uValue)
+    {
+        tchar szNumber[16];
+        snprintf(szNumber, sizeof(szNumber), "%u", uValue);
+        return operator=(static_cast<const tchar*>(szNumber));
+    }
 };

@@ -70,6 +70,7 @@ union GuidEx64 {
 public:
     GuidEx64() { Reset(); }
     GuidEx64(tuint64 val64) { Assign(val64); }
+    GuidEx64(tuint32 high32, tuint32 low32) { Assign(high32, low32); }
     GuidEx64(tuint16 worldID, tuint32 carry, tuint16 serial) { Assign(worldID, carry, serial); }
     GuidEx64(const GuidEx64& rOther) { Assign(rOther.Get64Value()); }
     GuidEx64& operator=(const GuidEx64& rOther)
@@ -81,6 +82,10 @@ public:
     void Reset() { m_ullGuid = invalid_guid64; }
     bool IsNull() const { return m_ullGuid == invalid_guid64; }
     void Assign(tuint64 val64) { m_ullGuid = val64; }
+    void Assign(tuint32 high32, tuint32 low32)
+    {
+        m_ullGuid = (static_cast<tuint64>(high32) << 32) | low32;
+    }
     void Assign(tuint16 worldID, tuint32 carry, tuint16 serial)
     {
         m_ullGuid = (static_cast<tuint64>(worldID) << 48) | (static_cast<tuint64>(serial) << 32) |
@@ -95,6 +100,9 @@ public:
     bool operator==(const GuidEx64& r) const { return m_ullGuid == r.m_ullGuid; }
     bool operator!=(const GuidEx64& r) const { return m_ullGuid != r.m_ullGuid; }
     bool operator<(const GuidEx64& r) const { return m_ullGuid < r.m_ullGuid; }
+    bool operator<=(const GuidEx64& r) const { return m_ullGuid <= r.m_ullGuid; }
+    bool operator>(const GuidEx64& r) const { return m_ullGuid > r.m_ullGuid; }
+    bool operator>=(const GuidEx64& r) const { return m_ullGuid >= r.m_ullGuid; }
 
     tuint64 m_ullGuid;
     struct {

@@ -58,15 +58,15 @@ enum ConvClass {
 
 enum ConvLength { LEN_NONE, LEN_HH, LEN_H, LEN_L, LEN_LL, LEN_LONGDOUBLE, LEN_WIDE64 };
 
-struct ConvSpec {
+struct ConvInfo {
     ConvClass m_Class;
     ConvLength m_Length;
 };
 
 // Parses "%[flags][width][.precision][length]letter" and nothing else.
-inline ConvSpec ParseConversion(const tchar* fmt)
+inline ConvInfo ParseConversion(const tchar* fmt)
 {
-    ConvSpec bad = {CONV_BAD, LEN_NONE};
+    ConvInfo bad = {CONV_BAD, LEN_NONE};
     if (fmt == nullptr || fmt[0] != '%') {
         return bad;
     }
@@ -83,27 +83,27 @@ inline ConvSpec ParseConversion(const tchar* fmt)
             ++p;
         }
     }
-    ConvSpec spec = {CONV_BAD, LEN_NONE};
+    ConvInfo conv = {CONV_BAD, LEN_NONE};
     if (p[0] == 'h' && p[1] == 'h') {
-        spec.m_Length = LEN_HH;
+        conv.m_Length = LEN_HH;
         p += 2;
     } else if (p[0] == 'h') {
-        spec.m_Length = LEN_H;
+        conv.m_Length = LEN_H;
         p += 1;
     } else if (p[0] == 'l' && p[1] == 'l') {
-        spec.m_Length = LEN_LL;
+        conv.m_Length = LEN_LL;
         p += 2;
     } else if (p[0] == 'l') {
-        spec.m_Length = LEN_L;
+        conv.m_Length = LEN_L;
         p += 1;
     } else if (p[0] == 'q') {
-        spec.m_Length = LEN_LL;
+        conv.m_Length = LEN_LL;
         p += 1;
     } else if (p[0] == 'L') {
-        spec.m_Length = LEN_LONGDOUBLE;
+        conv.m_Length = LEN_LONGDOUBLE;
         p += 1;
     } else if (p[0] == 'j' || p[0] == 'z' || p[0] == 'Z' || p[0] == 't') {
-        spec.m_Length = LEN_WIDE64;
+        conv.m_Length = LEN_WIDE64;
         p += 1;
     }
     if (p[0] == '\0' || p[1] != '\0') {
@@ -111,33 +111,33 @@ inline ConvSpec ParseConversion(const tchar* fmt)
     }
     switch (p[0]) {
     case 'd': case 'i': case 'o': case 'u': case 'x': case 'X':
-        spec.m_Class = CONV_INT;
+        conv.m_Class = CONV_INT;
         break;
     case 'c':
-        spec.m_Class = (spec.m_Length == LEN_L) ? CONV_WCHAR : CONV_CHAR;
+        conv.m_Class = (conv.m_Length == LEN_L) ? CONV_WCHAR : CONV_CHAR;
         break;
     case 'C':
-        spec.m_Class = CONV_WCHAR;
+        conv.m_Class = CONV_WCHAR;
         break;
     case 'e': case 'E': case 'f': case 'g': case 'G': case 'a': case 'A':
-        spec.m_Class = CONV_FLOAT;
+        conv.m_Class = CONV_FLOAT;
         break;
     case 's':
-        spec.m_Class = (spec.m_Length == LEN_L) ? CONV_WTEXT : CONV_TEXT;
+        conv.m_Class = (conv.m_Length == LEN_L) ? CONV_WTEXT : CONV_TEXT;
         break;
     case 'S':
-        spec.m_Class = CONV_WTEXT;
+        conv.m_Class = CONV_WTEXT;
         break;
     case 'p':
-        spec.m_Class = CONV_POINTER;
+        conv.m_Class = CONV_POINTER;
         break;
     case 'n':
-        spec.m_Class = CONV_COUNT;
+        conv.m_Class = CONV_COUNT;
         break;
     default:
         return bad;
     }
-    return spec;
+    return conv;
 }
 
 template <typename T>
@@ -151,31 +151,31 @@ struct FormatArgTraits {
 
 // Whether a number of type T may be handed to snprintf with this conversion.
 template <typename T>
-bool ValueFitsConversion(const ConvSpec& spec)
+bool ValueFitsConversion(const ConvInfo& conv)
 {
     typedef typename std::remove_cv<T>::type _Type;
     if (std::is_floating_point<_Type>::value) {
-        if (spec.m_Class != CONV_FLOAT) {
+        if (conv.m_Class != CONV_FLOAT) {
             return false;
         }
         if (std::is_same<_Type, long double>::value) {
-            return spec.m_Length == LEN_LONGDOUBLE;
+            return conv.m_Length == LEN_LONGDOUBLE;
         }
-        return spec.m_Length == LEN_NONE || spec.m_Length == LEN_L;
+        return conv.m_Length == LEN_NONE || conv.m_Length == LEN_L;
     }
     // Integers and enumerations, after the default argument promotions.
     const size_t nSize = sizeof(_Type) < sizeof(int) ? sizeof(int) : sizeof(_Type);
-    switch (spec.m_Class) {
+    switch (conv.m_Class) {
     case CONV_INT:
         if (nSize == sizeof(int)) {
-            return spec.m_Length == LEN_NONE || spec.m_Length == LEN_HH || spec.m_Length == LEN_H;
+            return conv.m_Length == LEN_NONE || conv.m_Length == LEN_HH || conv.m_Length == LEN_H;
         }
         if (nSize == sizeof(long long)) {
-            return spec.m_Length == LEN_L || spec.m_Length == LEN_LL || spec.m_Length == LEN_WIDE64;
+            return conv.m_Length == LEN_L || conv.m_Length == LEN_LL || conv.m_Length == LEN_WIDE64;
         }
         return false;
     case CONV_CHAR:
-        return nSize == sizeof(int) && spec.m_Length == LEN_NONE;
+        return nSize == sizeof(int) && conv.m_Length == LEN_NONE;
     case CONV_WCHAR:
         return nSize == sizeof(int);
     default:
@@ -185,7 +185,7 @@ bool ValueFitsConversion(const ConvSpec& spec)
 
 // Whether a pointer of type T may be handed to snprintf with this conversion.
 template <typename T>
-bool PointerFitsConversion(const ConvSpec& spec)
+bool PointerFitsConversion(const ConvInfo& conv)
 {
     typedef typename std::remove_cv<T>::type _Type;
     typedef typename std::remove_cv<typename std::remove_pointer<_Type>::type>::type _Pointee;
@@ -193,13 +193,13 @@ bool PointerFitsConversion(const ConvSpec& spec)
                        std::is_same<_Pointee, signed char>::value ||
                        std::is_same<_Pointee, unsigned char>::value;
     const bool bWideText = std::is_same<_Pointee, wchar_t>::value;
-    switch (spec.m_Class) {
+    switch (conv.m_Class) {
     case CONV_TEXT:
-        return bText && spec.m_Length == LEN_NONE;
+        return bText && conv.m_Length == LEN_NONE;
     case CONV_WTEXT:
         return bWideText;
     case CONV_POINTER:
-        return spec.m_Length == LEN_NONE;
+        return conv.m_Length == LEN_NONE;
     default:  // %n stores through its argument: never
         return false;
     }
@@ -279,17 +279,17 @@ struct _impl_for_format_check<T, true> {
         if (!IsPointerConversion(fmt)) {
             return WriteMarker(dest, pos, size, " @format:%d,pointer_as_value ", argIndex);
         }
-        ConvSpec spec = ParseConversion(fmt);
-        if (!PointerFitsConversion<T>(spec)) {
+        ConvInfo conv = ParseConversion(fmt);
+        if (!PointerFitsConversion<T>(conv)) {
             return WriteMarker(dest, pos, size, " @format:%d,pointer_mismatch ", argIndex);
         }
         const void* pRaw = static_cast<const void*>(t);
-        if (spec.m_Class == CONV_POINTER) {
+        if (conv.m_Class == CONV_POINTER) {
             return BasicValue2String(dest, pos, size, fmt, pRaw);
         }
         if (pRaw == nullptr) {
             // A null text is printed as glibc would, without handing snprintf a null %s.
-            if (spec.m_Class == CONV_WTEXT) {
+            if (conv.m_Class == CONV_WTEXT) {
                 return BasicValue2String(dest, pos, size, fmt, L"(null)");
             }
             return BasicValue2String(dest, pos, size, fmt, "(null)");

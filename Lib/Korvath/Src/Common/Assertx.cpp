@@ -15,8 +15,8 @@ tint32 s_nWorldID = 65535;
 // exit (a log channel's flush in a static destructor) must not lock a dead mutex.
 bstMutex& AssertMutex()
 {
-    static bstMutex* s_pAssertMutex = new bstMutex();
-    return *s_pAssertMutex;
+    static bstMutex* bstAssertMutex = new bstMutex();
+    return *bstAssertMutex;
 }
 
 const tchar* TextOrEmpty(const tchar* sz)

@@ -255,32 +255,34 @@ void TimeManager::ConvertUT(tuint32 Date, tm* TM)
     TM->tm_sec = static_cast<tint32>(Date & 0x3F);
 }
 
+namespace {
+
+// Whole seconds between two packed dates, absolute, in 64 bits.
+tint64 PackedSecondsApart(tuint32 Date1, tuint32 Date2)
+{
+    tm tm1;
+    tm tm2;
+    TimeManager::ConvertUT(Date1, &tm1);
+    TimeManager::ConvertUT(Date2, &tm2);
+    time_t t1 = 0;
+    time_t t2 = 0;
+    _maketime(tm1, t1);
+    _maketime(tm2, t2);
+    return Abs64(static_cast<tint64>(t2) - t1);
+}
+
+}  // namespace
+
 tuint32 TimeManager::DiffTime(tuint32 Date1, tuint32 Date2)
 {
     // 64 bits: a difference of more than ~49 days would overflow 32-bit milliseconds;
     // such a difference saturates instead of wrapping.
-    tm tm1;
-    tm tm2;
-    ConvertUT(Date1, &tm1);
-    ConvertUT(Date2, &tm2);
-    time_t t1 = 0;
-    time_t t2 = 0;
-    _maketime(tm1, t1);
-    _maketime(tm2, t2);
-    return SaturateU32(Abs64(static_cast<tint64>(t2) - t1) * 1000);
+    return SaturateU32(PackedSecondsApart(Date1, Date2) * 1000);
 }
 
 tuint32 TimeManager::DiffTime_InSecond(tuint32 Date1, tuint32 Date2)
 {
-    tm tm1;
-    tm tm2;
-    ConvertUT(Date1, &tm1);
-    ConvertUT(Date2, &tm2);
-    time_t t1 = 0;
-    time_t t2 = 0;
-    _maketime(tm1, t1);
-    _maketime(tm2, t2);
-    return SaturateU32(Abs64(static_cast<tint64>(t2) - t1));
+    return SaturateU32(PackedSecondsApart(Date1, Date2));
 }
 
 tint32 TimeManager::DiffDayCount(time_t uPrevANSITime, time_t uNextANSITime)
