@@ -152,7 +152,17 @@ int CProtocolSession::onRecv() {
     for (;;) {
         const tuint32 held = in.size();
         if (held < Frame_Header_Size) {
-            return 0;
+            if (!in.full()) {
+                return 0;
+            }
+            // A buffer of fewer than 7 bytes never holds a header: it would stall for ever.
+            if (m_netIo == nullptr || m_netIo->getStatus() != INetIo::enClose) {
+                CacheLog(gSNetLogSink,
+                         "[CProtocolSession::onRecv] buffer too small...capacity:%u, sessionId:%u, netName:%s",
+                         in.capacity(), m_sessionId, identification().c_str());
+                close(enClose_OnRecvFrame);
+            }
+            return -3;
         }
         BuffType header[Frame_Header_Size];
         tuint32 headerSize = Frame_Header_Size;

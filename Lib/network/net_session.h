@@ -24,7 +24,7 @@ enum {
     enClose_Timeout = 0x60000,
     enClose_Expire = 0x70000,
     // The library's own half steps.
-    enClose_OnRecvFrame = 0x18000,  // a received frame announces more than the input buffer can hold
+    enClose_OnRecvFrame = 0x18000,  // a received frame (or its header) cannot fit in the input buffer
     enClose_OnSendBuffer = 0x38000, // sent bytes could not be dropped from the output buffer
 };
 

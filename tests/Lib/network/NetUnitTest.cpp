@@ -257,6 +257,19 @@ TEST_F(NetUnitTest, BadAnnouncedLengthsCloseTheSession) {
     }
 }
 
+TEST_F(NetUnitTest, InputBufferTooSmallForAHeaderClosesTheSession) {
+    // 4 bytes hold 3: a 6-byte header never fits.
+    SessionId sid = 0;
+    ASSERT_TRUE(unit.Connect(peer.Port(), sid, 4));
+    ASSERT_TRUE(peer.Accept());
+    ASSERT_TRUE(peer.Send(Frame(1, "")));
+    ASSERT_TRUE(PumpUntilEvent("delete 1"));
+    EXPECT_EQ((Events{"add 1", "abort 1 0x18000", "delete 1"}), unit.events);
+    EXPECT_TRUE(unit.frames.empty());
+    EXPECT_NE(std::string::npos,
+              NetLog().find("[CProtocolSession::onRecv] buffer too small...capacity:4, sessionId:1, netName:RecordingUnit"));
+}
+
 TEST_F(NetUnitTest, SessionIdsRiseAcrossReconnectsWithTheCallBackOrder) {
     // Open: the session is added inside client, before any tick.
     SessionId sid = 0;
