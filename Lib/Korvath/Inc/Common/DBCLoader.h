@@ -16,6 +16,13 @@ public:
 
     tint32 GetFieldsNum() const { return m_DB.GetFieldsNum(); }
 
+    // The row bound at construction and a column cursor that no read uses.
+    tint32 GetRow() const { return m_Row; }
+    tint32 GetColumn() const { return m_Column; }
+    void Skip() { ++m_Column; }
+    void Skip(tint32 nColumns) { m_Column += nColumns; }
+    void MoveTo(tint32 nColumn) { m_Column = nColumn; }
+
     void ReadDirect(tint32& val, tint32 nColumn);
     void ReadDirect(tfloat32& val, tint32 nColumn);
     // A text member needs a "STRING" column: a number is never taken as an address.

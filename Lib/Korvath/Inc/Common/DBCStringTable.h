@@ -61,6 +61,7 @@ public:
             m_pBlock = nullptr;
             m_nUsedSlotCount = 0;
         }
+        bool IsInited() const { return m_pBlock != nullptr; }
         String_T* GetAvaildSlot();
         void StepForwardCursor();
         StringTBlockNode_T* GetNext() const { return m_pNext; }

@@ -2,8 +2,10 @@
 // DBC_Table_Mgr_Adapter: the manager of one table, over the container that its selector
 // names (SequenceMgrType: by ID, HashMgrType: hashed by ID).
 //
-// Each table module owns one static manager; loads and reloads run on one thread, and
-// lookups must not run while a load replaces the records.
+// Each table module owns one static manager, which owns its container and through it every
+// record. The table is ready only after a load that completed; a file that does not open
+// changes nothing. Loads and reloads run on one thread, and lookups must not run while a
+// load replaces the records.
 
 #include "BaseType.h"
 #include "DBCFile.h"
