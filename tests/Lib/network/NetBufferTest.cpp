@@ -138,6 +138,13 @@ TEST(NetBuffer, ClearAndCloneGiveEmptyBuffers) {
     ASSERT_EQ(0, Push(copy, "q"));
     EXPECT_EQ("q", Peek(copy, 8));
 
+    // A clone of itself keeps its block and empties it.
+    copy.clone(copy);
+    EXPECT_EQ(8u, copy.capacity());
+    EXPECT_TRUE(copy.empty());
+    ASSERT_EQ(0, Push(copy, "r"));
+    EXPECT_EQ("r", Peek(copy, 8));
+
     buf.clear();
     EXPECT_TRUE(buf.empty());
     EXPECT_EQ(0u, buf.head());

@@ -49,6 +49,15 @@ struct SocketPair {
     bool ok = false;
 };
 
+size_t OpenDescriptors() {
+    size_t n = 0;
+    for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
+        (void)e;
+        ++n;
+    }
+    return n;
+}
+
 NSNet::INetIo* ReactorOf(RecordingUnit& unit) { return static_cast<NSNet::INetIoAgent&>(unit).m_pINetIo; }
 
 } // namespace
@@ -161,22 +170,14 @@ TEST(NetReactor, ReactorClosesItsEpollDescriptorOnly) {
     // A reactor has no socket (-1, never closed) and one epoll descriptor, closed
     // with it: building and dropping reactors leaves the descriptor count unchanged
     // and reports no failed close.
-    auto openDescriptors = [] {
-        size_t n = 0;
-        for (const auto& e : std::filesystem::directory_iterator("/proc/self/fd")) {
-            (void)e;
-            ++n;
-        }
-        return n;
-    };
-    const size_t before = openDescriptors();
+    const size_t before = OpenDescriptors();
     testing::internal::CaptureStdout();
     for (int i = 0; i < 5; ++i) {
         NSNet::INetIoAgent agent;
         agent.tick();
     }
     EXPECT_EQ("", testing::internal::GetCapturedStdout());
-    EXPECT_EQ(before, openDescriptors());
+    EXPECT_EQ(before, OpenDescriptors());
 }
 
 TEST(NetReactor, FailedCloseOfADescriptorIsReported) {
@@ -201,6 +202,13 @@ TEST(NetReactor, EmptyReactorPollsNothingAndIdsStartAtOne) {
     EXPECT_EQ(1u, reactor.nextSessionId());
     EXPECT_EQ(2u, reactor.nextSessionId());
     EXPECT_EQ(2u, reactor.curSessionId());
+
+    // After 2^32 - 1 ids the counter wraps past 0, which stays "no session".
+    struct WornReactor : NSNet::CEpollIo {
+        WornReactor() { m_sessionIdGenerator = 0xFFFFFFFEu; }
+    } worn;
+    EXPECT_EQ(0xFFFFFFFFu, worn.nextSessionId());
+    EXPECT_EQ(1u, worn.nextSessionId());
 }
 
 class NetStreamTest : public ::testing::Test {
@@ -285,11 +293,14 @@ TEST_F(NetStreamTest, ListenerAcceptsIntoTheSameReactor) {
     ASSERT_TRUE(PumpUntil(unit, [&] { return !unit.frames.empty(); }));
     EXPECT_EQ("frame 3 12 7", unit.events.back());
 
-    // A second listener on the same port is an assertion report that throws.
+    // A second listener on the same port is an assertion report that throws, and its
+    // socket is closed first.
     info.port = port;
+    const size_t descriptors = OpenDescriptors();
     testing::internal::CaptureStdout();
     EXPECT_THROW(NSNet::CPassiveIo::open(prototype, &info, ReactorOf(unit)), int);
     const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(descriptors, OpenDescriptors());
     EXPECT_NE(std::string::npos, out.find("[bind port failed]"));
     EXPECT_NE(std::string::npos, m_dir->ReadLogs("assert").find("bind port failed"));
 
