@@ -292,6 +292,12 @@ TEST(RunTime, SixtyDaysWrapThirtyTwoBitsWithoutOverflow)
     EXPECT_GE(uRun, 889032704u);
     EXPECT_LT(uRun, 889032704u + 5000u);
     EXPECT_EQ(clock.RunTime() - uRun < 5000u, true);
+
+    // A wall clock set back before the start gives run time 0, not a wrapped huge value.
+    PinnedClock early;
+    early.MoveStartBack(-3600);
+    EXPECT_EQ(early.SysRunTime(), 0u);
+    EXPECT_EQ(early.RunTime(), 0u);
 }
 
 TEST(RunTime, ProcessClockIsBuiltBeforeMain)

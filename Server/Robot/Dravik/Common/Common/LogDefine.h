@@ -2,6 +2,8 @@
 // The process's named log channels, all NORMAL, without call-back or side buffer, each
 // named g<Name>LogSink and writing ./RuntimeData/<world>/Log/<Name>.<date-hour>.log.
 // They live from static initialisation to exit; their destructors write what is left.
+// Any thread may log to any channel (each has its own mutex); InitLogDefineModule is for
+// start-up, before other threads run. Linked by the network library and the robot alike.
 
 #include "LogSink.h"
 
