@@ -10,7 +10,8 @@ namespace NSNet {
 
 class INetSession;
 
-// Used only through its static members; no object of it is made.
+// Used only through its static members; no object of it is made. open runs on the
+// thread that owns the reactor it registers with (it blocks while connecting).
 class CActiveIo : public INetIo {
 public:
     CActiveIo() = delete;

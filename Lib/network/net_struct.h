@@ -13,8 +13,9 @@ enum SocketType {
     SocketType_HTTP = 3,
 };
 
-// A plain value. -1 in an int field means "not set"; the openers replace unset values
-// by their defaults (see CActiveIo::loadSocketInfo).
+// A plain value, copied by the openers and owned by its caller; no shared state.
+// -1 in an int field means "not set"; the openers replace unset values by their
+// defaults (see CActiveIo::loadSocketInfo).
 struct _stSocketInfo {
     int type;            // SocketType
     std::string address; // dotted-decimal IPv4; host names are not resolved

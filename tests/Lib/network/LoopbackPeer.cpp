@@ -1,5 +1,7 @@
 #include "LoopbackPeer.h"
 
+#include "net_io.h"
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstdio>
@@ -206,6 +208,25 @@ bool RecordingUnit::Connect(tuint16 port, NSNet::SessionId& sid, tuint32 buffsiz
     info.address = "127.0.0.1";
     info.port = port;
     return client(&info, sid, buffsize);
+}
+
+tuint16 RecordingUnit::Listen() {
+    NSNet::SocketInfo info;
+    info.address = "127.0.0.1";
+    info.port = 0;
+    return server(&info, 0) ? ListenerPort(m_vecListener) : 0;
+}
+
+tuint16 ListenerPort(const std::vector<NSNet::INetIo*>& listeners) {
+    if (listeners.empty()) {
+        return 0;
+    }
+    sockaddr_in addr;
+    socklen_t len = sizeof(addr);
+    if (::getsockname(listeners.back()->getSocket(), reinterpret_cast<sockaddr*>(&addr), &len) != 0) {
+        return 0;
+    }
+    return ntohs(addr.sin_port);
 }
 
 std::string Frame(tuint32 protocolId, const std::string& body) {

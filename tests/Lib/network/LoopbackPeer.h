@@ -52,6 +52,9 @@ private:
     bool m_bEof;
 };
 
+// The local port of the last listener that unit's server() opened; 0 when none.
+tuint16 ListenerPort(const std::vector<NSNet::INetIo*>& listeners);
+
 // Ticks `agent` until `done` holds or `timeoutMs` passes; true when it held.
 bool PumpUntil(NSNet::INetIoAgent& agent, const std::function<bool()>& done, int timeoutMs = 10000);
 
@@ -75,6 +78,8 @@ public:
 
     // Connects to 127.0.0.1:port with an otherwise cleared description.
     bool Connect(tuint16 port, NSNet::SessionId& sid, tuint32 buffsize = 0);
+    // Listens on 127.0.0.1 at a port the system picks; that port, 0 when not listening.
+    tuint16 Listen();
 
     std::vector<std::string> events;
     std::vector<std::string> frames; // whole frames, header included
