@@ -1,12 +1,22 @@
-// One request of each kind built as the player simulator builds it (from a record filled
+// One request of each kind built by the robot's own PlayerRequests (from a record filled
 // as PlayerSimulator::Init fills it), serialised and framed behind the 6-byte header as the
-// network library's send does (ByteSize, header, SerializeToArray), against one memcpy of
-// the same number of bytes measured in the same run. Counter "x_memcpy": how many memcpys
-// of the frame's size one request costs.
+// network library's send does (ByteSize, header, serialise in place), against one memcpy
+// of the same number of bytes measured in the same run. Counter "x_memcpy": how many
+// memcpys of the frame's size one request costs.
+// The *ToSocket rows take the whole road: PlayerRequests, TcpClient::Send into the
+// session's ring buffer and TcpClient::Tick writing it to a loopback socket in 1460-byte
+// steps, with a thread reading and dropping the bytes on the other side.
 
 #include "AD_PBMessage.pb.h"
 #include "DBStruct_User.h"
 #include "Guid64.h"
+#include "PlayerRequests.h"
+#include "TcpClient.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <benchmark/benchmark.h>
 
@@ -15,6 +25,7 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -60,7 +71,7 @@ std::unique_ptr<DBFullUserData> MakeRecord()
 size_t Frame(const google::protobuf::Message& msg, uint16_t pid, std::vector<char>& out)
 {
     const size_t body = msg.ByteSizeLong();
-    out.resize(body + 6);
+    out.resize(body + 6); // no reallocation once the largest frame has been seen
     const uint32_t total = uint32_t(body + 6);
     out[0] = char(total >> 24);
     out[1] = char(total >> 16);
@@ -68,63 +79,25 @@ size_t Frame(const google::protobuf::Message& msg, uint16_t pid, std::vector<cha
     out[3] = char(total);
     out[4] = char(pid >> 8);
     out[5] = char(pid);
-    msg.SerializeToArray(out.data() + 6, int(body));
+    msg.SerializeWithCachedSizesToArray(reinterpret_cast<uint8_t*>(out.data()) + 6);
     return out.size();
 }
 
-void FillCreate(AD_USER_DATA& d, const DBFullUserData& r)
+size_t BuildCreate(PlayerRequests& req, std::vector<char>& out)
 {
-    d.set_ubdata(&r.m_User, sizeof(r.m_User));
-    d.set_ubdataex1(&r.m_UserDataEx1, sizeof(r.m_UserDataEx1));
-    d.set_ubdataex2(&r.m_UserDataEx2, sizeof(r.m_UserDataEx2));
-    d.set_ubdataex3(&r.m_UserDataEx3RealTime, sizeof(r.m_UserDataEx3RealTime));
-    DBPlayerScrapCard card;
-    card.charGuid = r.GetGuid();
-    d.set_scrapcard(&card, 60);
+    DBFullUserData& rec = req.NewCharRecord();
+    rec.InitAsCreateNewChar(kChar + 1, "p01700000000", "p01700000000", 0, 0, 1000, 1000);
+    return Frame(req.Create(rec), 4, out);
 }
 
-size_t BuildCreate(std::vector<char>& out)
+size_t BuildSave(PlayerRequests& req, const DBFullUserData& r, std::vector<char>& out)
 {
-    std::unique_ptr<DBFullUserData> rec(new DBFullUserData());
-    rec->InitAsCreateNewChar(kChar + 1, "p01700000000", "p01700000000", 0, 0, 1000, 1000);
-    AD_USERSAVE msg;
-    msg.set_savetype(AD_USERSAVE::ST_CREATE);
-    FillCreate(*msg.mutable_userdata(), *rec);
-    return Frame(msg, 4, out);
+    return Frame(req.Save(r), 4, out);
 }
 
-size_t BuildSave(const DBFullUserData& r, std::vector<char>& out)
+size_t BuildLoad(PlayerRequests& req, std::vector<char>& out)
 {
-    AD_USERSAVE msg;
-    msg.set_savetype(AD_USERSAVE::ST_SAVE);
-    AD_USER_DATA& d = *msg.mutable_userdata();
-    d.set_ubdata(&r.m_User, sizeof(r.m_User));
-    d.set_ubdataex1(&r.m_UserDataEx1, sizeof(r.m_UserDataEx1));
-    d.set_ubdataex2(&r.m_UserDataEx2, sizeof(r.m_UserDataEx2));
-    d.set_ubdataex3(&r.m_UserDataEx3RealTime, sizeof(r.m_UserDataEx3RealTime));
-    for (int i = 0; i < r.m_ItemPack.GetValidCount(); ++i) {
-        d.add_itemdata(&r.m_ItemPack.m_data[i], sizeof(r.m_ItemPack.m_data[i]));
-    }
-    for (int i = 0; i < r.m_CurrencyPack.GetValidCount(); ++i) {
-        d.add_currencydata(&r.m_CurrencyPack.m_data[i], sizeof(r.m_CurrencyPack.m_data[i]));
-    }
-    for (const AD_EMAILINFO& m : r.m_emailPack.m_emailData) {
-        d.add_emialdata()->CopyFrom(m);
-    }
-    for (int i = 0; i < r.m_shopPack.GetValidCount(); ++i) {
-        d.add_shopdata(&r.m_shopPack.m_data[i], sizeof(r.m_shopPack.m_data[i]));
-    }
-    d.set_matchdata(&r.m_matchData, sizeof(r.m_matchData));
-    d.set_scrapcard(&r.m_scrapCard, sizeof(r.m_scrapCard));
-    return Frame(msg, 4, out);
-}
-
-size_t BuildLoad(std::vector<char>& out)
-{
-    AD_USERLOAD msg;
-    msg.set_usertype(AD_USERLOAD::UT_LOGIN_ACC_LOAD);
-    msg.set_account("p0");
-    return Frame(msg, 6, out);
+    return Frame(req.Load("p0"), 6, out);
 }
 
 // Nanoseconds of one memcpy of n bytes, measured now.
@@ -162,18 +135,114 @@ void Run(benchmark::State& state, F build)
 
 void BM_CreateChar(benchmark::State& state)
 {
-    Run(state, [](std::vector<char>& out) { return BuildCreate(out); });
+    PlayerRequests req;
+    Run(state, [&](std::vector<char>& out) { return BuildCreate(req, out); });
 }
 
 void BM_UserSave(benchmark::State& state)
 {
+    PlayerRequests req;
     std::unique_ptr<DBFullUserData> rec = MakeRecord();
-    Run(state, [&](std::vector<char>& out) { return BuildSave(*rec, out); });
+    Run(state, [&](std::vector<char>& out) { return BuildSave(req, *rec, out); });
 }
 
 void BM_UserLoad(benchmark::State& state)
 {
-    Run(state, [](std::vector<char>& out) { return BuildLoad(out); });
+    PlayerRequests req;
+    Run(state, [&](std::vector<char>& out) { return BuildLoad(req, out); });
+}
+
+// A loopback listener whose one connection is read and dropped by its own thread.
+class Sink {
+public:
+    Sink()
+    {
+        m_listen = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in sa{};
+        sa.sin_family = AF_INET;
+        sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof(sa);
+        if (bind(m_listen, reinterpret_cast<sockaddr*>(&sa), len) != 0 || listen(m_listen, 1) != 0 ||
+            getsockname(m_listen, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
+            perror("sink");
+            exit(1);
+        }
+        m_port = ntohs(sa.sin_port);
+        m_thread = std::thread([this] {
+            int fd = accept(m_listen, nullptr, nullptr);
+            std::vector<char> buf(1 << 20);
+            while (fd >= 0 && recv(fd, buf.data(), buf.size(), 0) > 0) {
+            }
+            if (fd >= 0) {
+                close(fd);
+            }
+        });
+    }
+    ~Sink()
+    {
+        shutdown(m_listen, SHUT_RDWR);
+        close(m_listen);
+        m_thread.join();
+    }
+    uint16_t Port() const { return m_port; }
+
+private:
+    int m_listen = -1;
+    uint16_t m_port = 0;
+    std::thread m_thread;
+};
+
+// The frame through the client to the socket: queued, then written out by ticks.
+template <typename F>
+void RunToSocket(benchmark::State& state, F build)
+{
+    Sink sink;
+    std::unique_ptr<TcpClient> client(new TcpClient());
+    if (!client->Connect("127.0.0.1", static_cast<tint16>(sink.Port()))) {
+        state.SkipWithError("connect");
+        return;
+    }
+    const tuint32 empty = client->OutputRoom();
+    size_t n = 0;
+    auto t0 = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        google::protobuf::Message& msg = build();
+        n = msg.ByteSizeLong() + 6;
+        client->Send(4, msg);
+        while (client->OutputRoom() != empty && client->IsConnected()) {
+            client->Tick();
+        }
+    }
+    auto t1 = std::chrono::steady_clock::now();
+    const double perRequest = std::chrono::duration<double, std::nano>(t1 - t0).count() / double(state.iterations());
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(n));
+    state.counters["frame_bytes"] = double(n);
+    state.counters["memcpy_ns"] = MemcpyNs(n);
+    state.counters["x_memcpy"] = perRequest / state.counters["memcpy_ns"];
+    client.reset();
+}
+
+void BM_CreateCharToSocket(benchmark::State& state)
+{
+    PlayerRequests req;
+    RunToSocket(state, [&]() -> google::protobuf::Message& {
+        DBFullUserData& rec = req.NewCharRecord();
+        rec.InitAsCreateNewChar(kChar + 1, "p01700000000", "p01700000000", 0, 0, 1000, 1000);
+        return req.Create(rec);
+    });
+}
+
+void BM_UserSaveToSocket(benchmark::State& state)
+{
+    PlayerRequests req;
+    std::unique_ptr<DBFullUserData> rec = MakeRecord();
+    RunToSocket(state, [&]() -> google::protobuf::Message& { return req.Save(*rec); });
+}
+
+void BM_UserLoadToSocket(benchmark::State& state)
+{
+    PlayerRequests req;
+    RunToSocket(state, [&]() -> google::protobuf::Message& { return req.Load("p0"); });
 }
 
 } // namespace
@@ -181,4 +250,7 @@ void BM_UserLoad(benchmark::State& state)
 BENCHMARK(BM_CreateChar);
 BENCHMARK(BM_UserSave);
 BENCHMARK(BM_UserLoad);
+BENCHMARK(BM_CreateCharToSocket);
+BENCHMARK(BM_UserSaveToSocket);
+BENCHMARK(BM_UserLoadToSocket);
 BENCHMARK_MAIN();

@@ -146,8 +146,9 @@ bool PlayerSimulator::CheckInterval(tint32 benchmarkType) const
 
 // The messages come from the client's PlayerRequests, which overwrites them in place:
 // every request is still built, serialised and framed anew, without new allocations.
-// A request that the output buffer would refuse (it is at its bound) is not built; it
-// would be dropped like any refused send, and its stamp advances all the same.
+// A request that the output buffer would refuse (it is at its bound) is not built; it is
+// dropped like any refused send (the client reports the first drop of a connection), and
+// its stamp advances all the same.
 
 void PlayerSimulator::SimCreateChar(tuint64 guid, std::string)
 {
@@ -161,12 +162,14 @@ void PlayerSimulator::SimCreateChar(tuint64 guid, std::string)
     }
     // A new, separate character each time; the player's own record does not change.
     // Its GUID is drawn even when the request is not built, as a refused send draws it.
-    const std::string name = m_accName + std::to_string(static_cast<long long>(time(nullptr)));
     const tuint64 newGuid = m_Benchmark->GenCharGuid();
     if (m_Benchmark->OutputRoom() >= PlayerRequests::CreateImageBytes()) {
+        const std::string name = m_accName + std::to_string(static_cast<long long>(time(nullptr)));
         DBFullUserData& record = requests.NewCharRecord();
         record.InitAsCreateNewChar(newGuid, name.c_str(), name.c_str(), 0, 0, 1000, 1000);
         m_Benchmark->Send(ADPackets::PACKET_AD_USERSAVE_PAK, requests.Create(record));
+    } else {
+        m_Benchmark->ReportDropped();
     }
     m_SimTypeTime[BT_CREATECHAR] = MilliSeconds();
 }
@@ -178,6 +181,8 @@ void PlayerSimulator::SimUserSave()
     }
     if (m_Benchmark->OutputRoom() >= PlayerRequests::SaveImageBytes(m_data)) {
         m_Benchmark->Send(ADPackets::PACKET_AD_USERSAVE_PAK, m_Benchmark->Requests().Save(m_data));
+    } else {
+        m_Benchmark->ReportDropped();
     }
     m_SimTypeTime[BT_USERSAVE] = MilliSeconds();
 }

@@ -1,5 +1,7 @@
 #include "TcpClient.h"
 
+#include "Assertx.h"
+
 #include "net_buffer.h"
 #include "net_session.h"
 #include "net_struct.h"
@@ -13,7 +15,8 @@ const tuint32 NO_SESSION = 0xFFFFFFFF;
 constexpr std::chrono::milliseconds TcpClient::kRetryDelay;
 
 TcpClient::TcpClient()
-    : NSNet::INetIoAgent(), NSNet::INetUnit(NSNet::INetIoAgent::m_pINetIo), m_SessionId(NO_SESSION), m_port(0), m_bLastConnectFailed(false)
+    : NSNet::INetIoAgent(), NSNet::INetUnit(NSNet::INetIoAgent::m_pINetIo), m_SessionId(NO_SESSION), m_port(0),
+      m_bLastConnectFailed(false), m_bDropReported(false)
 {
 }
 
@@ -77,7 +80,24 @@ tint32 TcpClient::Send(tint32 protoId, google::protobuf::Message& msg)
             out.clear();
         }
     }
-    return send(m_SessionId, msg, static_cast<short>(protoId));
+    const tint32 result = send(m_SessionId, msg, static_cast<short>(protoId));
+    if (result == -11) {
+        ReportDropped();
+    }
+    return result;
+}
+
+void TcpClient::ReportDropped()
+{
+    if (m_bDropReported || !IsConnected()) {
+        return;
+    }
+    m_bDropReported = true;
+    const std::string text = "agent " + m_host + ":" + std::to_string(m_port) +
+                             ": the output buffer is full; requests are dropped while the agent or the link "
+                             "does not take the configured load";
+    _do_assert_("Server/Robot/Dravik/Benchmark/TcpClient", __LINE__, "void TcpClient::ReportDropped()",
+                "the output buffer takes the request", text.c_str(), false);
 }
 
 tuint32 TcpClient::OutputRoom()
@@ -97,6 +117,7 @@ tuint32 TcpClient::OutputRoom()
 int TcpClient::onAddSession(NSNet::SessionId id)
 {
     m_SessionId = id;
+    m_bDropReported = false;
     return 0;
 }
 

@@ -38,6 +38,10 @@ public:
     // what is queued); 0 without a session. A larger frame is refused by Send, so a caller
     // may skip building it.
     tuint32 OutputRoom();
+    // A request dropped because the output buffer is at its bound: the first one of a
+    // connection is reported (not thrown on), so that a user learns that the agent or the
+    // link does not take the configured load; later ones pass silently.
+    void ReportDropped();
 
     virtual void OnConnected() {}
     virtual void OnDisconnect() {}
@@ -54,5 +58,6 @@ private:
     std::string m_host;
     tuint16 m_port;
     bool m_bLastConnectFailed;
+    bool m_bDropReported; // for the live connection
     std::chrono::steady_clock::time_point m_tLastFailure;
 };

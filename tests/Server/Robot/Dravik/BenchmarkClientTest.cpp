@@ -13,6 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -295,4 +300,39 @@ TEST_F(ClientTest, SendQueuesHeaderAndBodyAndOutputRoomCountsThem)
     EXPECT_EQ(room, client.OutputRoom());
     const RecordedFrame f = m_agent->Frames()[0];
     EXPECT_EQ(std::string("\x00\x00\x00\x6A\x00\x04", 6) + msg.SerializeAsString(), f.strFrame);
+}
+
+TEST_F(ClientTest, ADroppedRequestIsReportedOncePerConnection)
+{
+    // A peer that never accepts: nothing leaves the output buffer, which fills to its bound.
+    int listener = socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(listener, 0);
+    sockaddr_in sa{};
+    sa.sin_family = AF_INET;
+    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t len = sizeof(sa);
+    ASSERT_EQ(0, bind(listener, reinterpret_cast<sockaddr*>(&sa), len));
+    ASSERT_EQ(0, listen(listener, 4));
+    ASSERT_EQ(0, getsockname(listener, reinterpret_cast<sockaddr*>(&sa), &len));
+    const uint16_t port = ntohs(sa.sin_port);
+
+    TcpClient client;
+    ASSERT_TRUE(client.Connect("127.0.0.1", static_cast<tint16>(port)));
+    AD_USERLOAD big;
+    big.set_usertype(1);
+    big.set_account(std::string(4 * 1024 * 1024, 'a'));
+    int queued = 0;
+    while (queued < 64 && client.Send(6, big) == 0) {
+        ++queued;
+    }
+    EXPECT_EQ(15, queued); // 15 frames of just over 4 MiB fit below the 64 MiB bound
+    EXPECT_EQ(-11, client.Send(6, big));
+    client.ReportDropped(); // as a player does when it skips a request that would not fit
+    const std::string expected = "agent 127.0.0.1:" + std::to_string(port) + ": the output buffer is full";
+    const std::string log = m_dir.ReadLogs("assert.");
+    const size_t first = log.find(expected);
+    ASSERT_NE(std::string::npos, first) << log;
+    EXPECT_EQ(std::string::npos, log.find(expected, first + 1)); // once for this connection
+    EXPECT_TRUE(client.IsConnected());
+    close(listener);
 }
