@@ -606,6 +606,24 @@ tuint64 RoomFor(tuint32 n)
 {
     return 2 * ((static_cast<tuint64>(n) + 1) / 2) + 4;
 }
+
+// Puts a new node with a fresh block of nSize elements in front of a block list. Any
+// exception while allocating gives null, with the list unchanged and nothing kept.
+template <class Elem, class Node>
+Node* PushNewBlock(Node*& rpHead, size_t nSize)
+{
+    Node* pNode = nullptr;
+    try {
+        pNode = new Node;
+        pNode->SetBlock(new Elem[nSize]);
+    } catch (...) {
+        delete pNode;
+        return nullptr;
+    }
+    pNode->SetNext(rpHead);
+    rpHead = pNode;
+    return pNode;
+}
 }   // namespace
 
 DBC_String_T::DBC_String_T() : m_pStringBlockHead(nullptr), m_pCharBlockHead(nullptr), m_nCount(0), m_nTotalSize(0)
@@ -684,17 +702,8 @@ tchar* DBC_String_T::NewStringBuffer(tuint32 nStrLen)
             return p;
         }
     }
-    CharBlockNode_T* pNode = nullptr;
-    try {
-        pNode = new CharBlockNode_T;
-        pNode->SetBlock(new tchar[CHAR_BLOCK_SIZE]);
-    } catch (...) {
-        delete pNode;
-        return nullptr;
-    }
-    pNode->SetNext(m_pCharBlockHead);
-    m_pCharBlockHead = pNode;
-    return pNode->GetAvaildBuffer(static_cast<tuint32>(nNeed));
+    CharBlockNode_T* pNode = PushNewBlock<tchar>(m_pCharBlockHead, CHAR_BLOCK_SIZE);
+    return pNode != nullptr ? pNode->GetAvaildBuffer(static_cast<tuint32>(nNeed)) : nullptr;
 }
 
 DBC_String_T::String_T* DBC_String_T::NewStringTStruct()
@@ -705,17 +714,8 @@ DBC_String_T::String_T* DBC_String_T::NewStringTStruct()
             return p;
         }
     }
-    StringTBlockNode_T* pNode = nullptr;
-    try {
-        pNode = new StringTBlockNode_T;
-        pNode->SetBlock(new String_T[STRING_BLOCK_SIZE]);
-    } catch (...) {
-        delete pNode;
-        return nullptr;
-    }
-    pNode->SetNext(m_pStringBlockHead);
-    m_pStringBlockHead = pNode;
-    return pNode->GetAvaildSlot();
+    StringTBlockNode_T* pNode = PushNewBlock<String_T>(m_pStringBlockHead, STRING_BLOCK_SIZE);
+    return pNode != nullptr ? pNode->GetAvaildSlot() : nullptr;
 }
 
 const tchar* DBC_String_T::RegisterConstString(const tchar* szString, tuint32 nLength)
