@@ -28,17 +28,20 @@ void InitExceptionModule(tint32 nWorldID);
 // report ("false", with the exception's text or the function's signature) on one line.
 #define __ENTER_FUNCTION try {
 
-#define __KORVATH_LEAVE_FUNCTION(bReThrow)                                                     \
-    } catch (const std::exception& __e) {                                                      \
-        _do_assert_(__FILE__, __LINE__, __PRETTY_FUNCTION__, "false", __e.what(), bReThrow);   \
-    } catch (const std::string& __s) {                                                         \
-        _do_assert_(__FILE__, __LINE__, __PRETTY_FUNCTION__, "false", __s.c_str(), bReThrow);  \
-    } catch (const char* __p) {                                                                \
-        _do_assert_(__FILE__, __LINE__, __PRETTY_FUNCTION__, "false", __p, bReThrow);          \
-    } catch (...) {                                                                            \
-        _do_assert_(__FILE__, __LINE__, __PRETTY_FUNCTION__, "false", __PRETTY_FUNCTION__,     \
-                    bReThrow);                                                                 \
+#define KORVATH_LEAVE_FUNCTION_IMPL(bReThrow)                                           \
+    } catch (const std::exception& rKorvathErr) {                                       \
+        _do_assert_(__FILE__, __LINE__, __PRETTY_FUNCTION__, "false", rKorvathErr.what(), \
+                    bReThrow);                                                          \
+    } catch (const std::string& rKorvathText) {                                         \
+        _do_assert_(__FILE__, __LINE__, __PRETTY_FUNCTION__, "false",                   \
+                    rKorvathText.c_str(), bReThrow);                                    \
+    } catch (const char* szKorvathText) {                                               \
+        _do_assert_(__FILE__, __LINE__, __PRETTY_FUNCTION__, "false", szKorvathText,    \
+                    bReThrow);                                                          \
+    } catch (...) {                                                                     \
+        _do_assert_(__FILE__, __LINE__, __PRETTY_FUNCTION__, "false", __PRETTY_FUNCTION__, \
+                    bReThrow);                                                          \
     }
 
-#define __LEAVE_FUNCTION __KORVATH_LEAVE_FUNCTION(true)
-#define __LEAVE_FUNCTION_NOTHROW __KORVATH_LEAVE_FUNCTION(false)
+#define __LEAVE_FUNCTION KORVATH_LEAVE_FUNCTION_IMPL(true)
+#define __LEAVE_FUNCTION_NOTHROW KORVATH_LEAVE_FUNCTION_IMPL(false)

@@ -8,6 +8,15 @@
 
 static const tuint64 invalid_guid64 = 0xFFFFFFFFFFFFFFFFULL;
 
+// Both identifiers order and compare by their whole 64-bit value.
+#define KORVATH_GUID_COMPARISONS(_Type)                                              \
+    bool operator==(const _Type& r) const { return m_ullGuid == r.m_ullGuid; }      \
+    bool operator!=(const _Type& r) const { return m_ullGuid != r.m_ullGuid; }      \
+    bool operator<(const _Type& r) const { return m_ullGuid < r.m_ullGuid; }        \
+    bool operator<=(const _Type& r) const { return m_ullGuid <= r.m_ullGuid; }      \
+    bool operator>(const _Type& r) const { return m_ullGuid > r.m_ullGuid; }        \
+    bool operator>=(const _Type& r) const { return m_ullGuid >= r.m_ullGuid; }
+
 union Guid64 {
 public:
     Guid64() { Reset(); }
@@ -45,12 +54,7 @@ public:
     tuint8 GetCarry() const { return static_cast<tuint8>(m_ullGuid >> 32); }
     tuint32 GetSerial() const { return static_cast<tuint32>(m_ullGuid); }
 
-    bool operator==(const Guid64& r) const { return m_ullGuid == r.m_ullGuid; }
-    bool operator!=(const Guid64& r) const { return m_ullGuid != r.m_ullGuid; }
-    bool operator<(const Guid64& r) const { return m_ullGuid < r.m_ullGuid; }
-    bool operator<=(const Guid64& r) const { return m_ullGuid <= r.m_ullGuid; }
-    bool operator>(const Guid64& r) const { return m_ullGuid > r.m_ullGuid; }
-    bool operator>=(const Guid64& r) const { return m_ullGuid >= r.m_ullGuid; }
+    KORVATH_GUID_COMPARISONS(Guid64)
 
     // Views of the same bits (little-endian).
     tuint64 m_ullGuid;
@@ -97,12 +101,7 @@ public:
     tuint16 GetSerial() const { return static_cast<tuint16>(m_ullGuid >> 32); }
     tuint32 GetCarry() const { return static_cast<tuint32>(m_ullGuid); }
 
-    bool operator==(const GuidEx64& r) const { return m_ullGuid == r.m_ullGuid; }
-    bool operator!=(const GuidEx64& r) const { return m_ullGuid != r.m_ullGuid; }
-    bool operator<(const GuidEx64& r) const { return m_ullGuid < r.m_ullGuid; }
-    bool operator<=(const GuidEx64& r) const { return m_ullGuid <= r.m_ullGuid; }
-    bool operator>(const GuidEx64& r) const { return m_ullGuid > r.m_ullGuid; }
-    bool operator>=(const GuidEx64& r) const { return m_ullGuid >= r.m_ullGuid; }
+    KORVATH_GUID_COMPARISONS(GuidEx64)
 
     tuint64 m_ullGuid;
     struct {
@@ -117,3 +116,5 @@ public:
 };
 
 static_assert(sizeof(Guid64) == 8 && sizeof(GuidEx64) == 8, "GUIDs are 8 bytes");
+
+#undef KORVATH_GUID_COMPARISONS
