@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -130,6 +131,34 @@ TEST(AssertReport, RecordsAppendToTheSameHourlyFile)
     const std::string strLog = dir.ReadLogs("assert.");
     EXPECT_NE(strLog.find("[a][1][f][e1]\n[m1] ("), std::string::npos);
     EXPECT_LT(strLog.find("[m1]"), strLog.find("[b][2][g][e2]\n[m2] ("));
+}
+
+TEST(AssertReport, ReportsInDifferentLocalHoursGoToTwoFiles)
+{
+    TempWorkDir dir;
+    std::string strHourA, strHourB;
+    testing::internal::CaptureStdout();
+    {
+        FoundationTest::ScopedTimeZone zone("UTC0");
+        strHourA = FileHour(time(nullptr));
+        _do_assert_("a", 1, "f", "first", "", false);
+    }
+    {
+        // POSIX TZ signs are inverted: "UTC-1" is one hour ahead.
+        FoundationTest::ScopedTimeZone zone("UTC-1");
+        strHourB = FileHour(time(nullptr));
+        _do_assert_("b", 2, "g", "second", "", false);
+    }
+    testing::internal::GetCapturedStdout();
+    ASSERT_NE(strHourA, strHourB);
+    const std::string strFiles = dir.ListFiles("RuntimeData/65535/Log");
+    EXPECT_EQ(std::count(strFiles.begin(), strFiles.end(), '\n'), 2) << strFiles;
+    EXPECT_NE(dir.ReadFile("RuntimeData/65535/Log/assert." + strHourA + ".log").find("[first]"),
+              std::string::npos)
+        << strFiles;
+    EXPECT_NE(dir.ReadFile("RuntimeData/65535/Log/assert." + strHourB + ".log").find("[second]"),
+              std::string::npos)
+        << strFiles;
 }
 
 TEST(AssertReport, MissingFolderOnlyEchoes)

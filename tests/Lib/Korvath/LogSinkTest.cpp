@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <regex>
 #include <stdexcept>
 #include <string>
@@ -238,6 +239,25 @@ TEST(LogChannel, InitMovesTheChannelToAnotherWorld)
     sink.Init(7);
     const std::string strNew = sink.GetFilePath();
     EXPECT_EQ(strNew.rfind("./RuntimeData/7/Log/SNet.", 0), 0u) << strNew;
+}
+
+TEST(LogChannel, FileStaysThatOfTheHourTheChannelWasBuiltIn)
+{
+    TempWorkDir dir;
+    std::string strBuiltHour;
+    std::unique_ptr<Sink> pSink;
+    {
+        FoundationTest::ScopedTimeZone zone("UTC0");
+        strBuiltHour = FileHour(time(nullptr));
+        pSink.reset(new Sink("SNet", LogFormatType::NORMAL, nullptr));
+    }
+    // Records logged at another local hour still go to the file of the building hour.
+    FoundationTest::ScopedTimeZone later("UTC-5");
+    ASSERT_NE(FileHour(time(nullptr)), strBuiltHour);
+    DiskLog(*pSink, "later");
+    const std::string strPath = "./RuntimeData/65535/Log/SNet." + strBuiltHour + ".log";
+    EXPECT_EQ(pSink->GetFilePath(), strPath);
+    EXPECT_EQ(MaskStamps(dir.ReadFile(strPath)), "later (STAMP)\n");
 }
 
 TEST(LogChannel, LongNameIsCutAt63Characters)
