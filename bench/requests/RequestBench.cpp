@@ -115,6 +115,16 @@ double MemcpyNs(size_t n)
     return std::chrono::duration<double, std::nano>(t1 - t0).count() / reps;
 }
 
+// The counters of a row: frame size, one memcpy of it, and the request's cost in memcpys.
+void Report(benchmark::State& state, size_t n, std::chrono::steady_clock::duration elapsed)
+{
+    const double perRequest = std::chrono::duration<double, std::nano>(elapsed).count() / double(state.iterations());
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(n));
+    state.counters["frame_bytes"] = double(n);
+    state.counters["memcpy_ns"] = MemcpyNs(n);
+    state.counters["x_memcpy"] = perRequest / state.counters["memcpy_ns"];
+}
+
 template <typename F>
 void Run(benchmark::State& state, F build)
 {
@@ -125,12 +135,7 @@ void Run(benchmark::State& state, F build)
         n = build(out);
         benchmark::DoNotOptimize(out.data());
     }
-    auto t1 = std::chrono::steady_clock::now();
-    const double perRequest = std::chrono::duration<double, std::nano>(t1 - t0).count() / double(state.iterations());
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(n));
-    state.counters["frame_bytes"] = double(n);
-    state.counters["memcpy_ns"] = MemcpyNs(n);
-    state.counters["x_memcpy"] = perRequest / state.counters["memcpy_ns"];
+    Report(state, n, std::chrono::steady_clock::now() - t0);
 }
 
 void BM_CreateChar(benchmark::State& state)
@@ -213,12 +218,7 @@ void RunToSocket(benchmark::State& state, F build)
             client->Tick();
         }
     }
-    auto t1 = std::chrono::steady_clock::now();
-    const double perRequest = std::chrono::duration<double, std::nano>(t1 - t0).count() / double(state.iterations());
-    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(n));
-    state.counters["frame_bytes"] = double(n);
-    state.counters["memcpy_ns"] = MemcpyNs(n);
-    state.counters["x_memcpy"] = perRequest / state.counters["memcpy_ns"];
+    Report(state, n, std::chrono::steady_clock::now() - t0);
     client.reset();
 }
 

@@ -32,22 +32,6 @@ using NSAgent::StandInAgent;
 
 namespace {
 
-uint64_t LE64(const std::string& s, size_t off)
-{
-    uint64_t v = 0;
-    for (int i = 7; i >= 0; --i) {
-        v = (v << 8) | static_cast<unsigned char>(s[off + size_t(i)]);
-    }
-    return v;
-}
-
-// The frame's body parsed as M.
-template <typename M>
-bool ParseBody(const RecordedFrame& f, M& msg)
-{
-    return f.bHasBody && msg.ParseFromArray(f.strFrame.data() + 6, int(f.strFrame.size() - 6));
-}
-
 class ClientTest : public ::testing::Test {
 protected:
     void SetUp() override

@@ -21,24 +21,6 @@ using NSAgent::StandInAgent;
 
 namespace {
 
-uint64_t LE64(const std::string& s, size_t off)
-{
-    uint64_t v = 0;
-    for (int i = 7; i >= 0; --i) {
-        v = (v << 8) | static_cast<unsigned char>(s[off + size_t(i)]);
-    }
-    return v;
-}
-
-uint32_t LE32(const std::string& s, size_t off)
-{
-    uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) {
-        v = (v << 8) | static_cast<unsigned char>(s[off + size_t(i)]);
-    }
-    return v;
-}
-
 // The file of the first table that the loading sequence loads.
 std::string FirstLoadedTableFile()
 {
@@ -50,12 +32,6 @@ std::string FirstLoadedTableFile()
         }
     }
     return std::string();
-}
-
-template <typename M>
-bool ParseBody(const RecordedFrame& f, M& msg)
-{
-    return f.bHasBody && msg.ParseFromArray(f.strFrame.data() + 6, int(f.strFrame.size() - 6));
 }
 
 class EndToEnd : public ::testing::Test {

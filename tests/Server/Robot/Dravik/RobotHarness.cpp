@@ -166,3 +166,26 @@ void WriteSampleTables(const TempWorkDir& dir)
         ADD_FAILURE() << "the fixture writer failed: " << cmd;
     }
 }
+
+namespace {
+
+uint64_t LittleEndian(const std::string& s, size_t off, int nBytes)
+{
+    uint64_t v = 0;
+    for (int i = nBytes - 1; i >= 0; --i) {
+        v = (v << 8) | static_cast<unsigned char>(s.at(off + size_t(i)));
+    }
+    return v;
+}
+
+} // namespace
+
+uint64_t LE64(const std::string& s, size_t off)
+{
+    return LittleEndian(s, off, 8);
+}
+
+uint32_t LE32(const std::string& s, size_t off)
+{
+    return static_cast<uint32_t>(LittleEndian(s, off, 4));
+}

@@ -51,6 +51,17 @@ void WriteBenchmarkXml(const TempWorkDir& dir, uint16_t nPort, const std::vector
 // A loopback port on which nothing listens (bound, then released).
 uint16_t UnusedPort();
 
+// Little-endian integers inside a record image.
+uint64_t LE64(const std::string& s, size_t off);
+uint32_t LE32(const std::string& s, size_t off);
+
+// The recorded frame's body parsed as M.
+template <typename M>
+bool ParseBody(const NSAgent::RecordedFrame& f, M& msg)
+{
+    return f.bHasBody && msg.ParseFromArray(f.strFrame.data() + 6, int(f.strFrame.size() - 6));
+}
+
 // Frames of one packet id, in arrival order.
 std::vector<NSAgent::RecordedFrame> FramesOf(const std::vector<NSAgent::RecordedFrame>& frames, uint16_t nPacketId);
 
