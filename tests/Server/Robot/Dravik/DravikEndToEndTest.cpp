@@ -395,3 +395,28 @@ TEST_F(EndToEnd, PeriodicCreationsAreNewCharacters)
     }
     EXPECT_EQ(0u, Count(6));
 }
+
+TEST_F(EndToEnd, NoRequestOnANewConnectionBeforeItsRegistrationIsAnswered)
+{
+    // The agent answers only its first registration: after the reconnect the client waits
+    // for an answer that never comes, instead of loading an agent it has not registered with.
+    AgentOptions opts;
+    opts.eFault = Fault::FirstOnly;
+    StartAgent(opts);
+    WriteBenchmarkXml(m_dir, m_agent->Port(), {{1, 1, "n"}}, -1, -1, 0);
+    DravikProcess p({"mark"});
+    ASSERT_TRUE(WaitCount(6, 1)) << p.Output();
+    m_agent->CloseConnections();
+    ASSERT_TRUE(WaitCount(1, 2)) << p.Output();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+
+    const std::vector<RecordedFrame> regs = FramesOf(m_agent->Frames(), 1);
+    const uint64_t second = regs[1].nConn;
+    EXPECT_GT(second, regs[0].nConn);
+    for (const RecordedFrame& f : m_agent->Frames()) {
+        if (f.nConn == second) {
+            EXPECT_EQ(1u, f.nPacketId);
+        }
+    }
+    EXPECT_TRUE(p.Running());
+}
