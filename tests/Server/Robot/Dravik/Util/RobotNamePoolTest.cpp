@@ -103,4 +103,18 @@ TEST(RobotNamePool, TheSeedDecidesTheOrder)
     std::vector<std::string> sorted = a;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_FALSE(IsRotation(a, sorted));
+
+    // The order is std::random_shuffle's over the first-name-major pairs, same seed.
+    std::vector<std::string> expected;
+    for (const auto& f : rows) {
+        for (const auto& g : rows) {
+            expected.push_back(f.first + "*" + g.second);
+        }
+    }
+    srand(7);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    std::random_shuffle(expected.begin(), expected.end());
+#pragma GCC diagnostic pop
+    EXPECT_TRUE(IsRotation(a, expected));
 }
