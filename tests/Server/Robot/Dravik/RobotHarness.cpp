@@ -138,10 +138,15 @@ uint16_t UnusedPort()
     sa.sin_family = AF_INET;
     sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     sa.sin_port = 0;
-    bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof(sa));
     socklen_t len = sizeof(sa);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len);
-    close(fd);
+    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&sa), len) != 0 ||
+        getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
+        ADD_FAILURE() << "no free loopback port";
+        sa.sin_port = 0;
+    }
+    if (fd >= 0) {
+        close(fd);
+    }
     return ntohs(sa.sin_port);
 }
 
