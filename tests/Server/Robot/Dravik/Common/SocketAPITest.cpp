@@ -55,6 +55,19 @@ struct SocketProbe : Socket {
     tuint32 Port() const { return m_Port; }
 };
 
+// A plain listener (no SO_REUSEADDR) on a free port of the given address.
+tint32 PlainListener(tuint32 uAddr)
+{
+    tint32 fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr;
+    memset(&addr, 0, sizeof(addr));
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(uAddr);
+    EXPECT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)), 0);
+    EXPECT_EQ(listen(fd, 1), 0);
+    return fd;
+}
+
 size_t OpenDescriptorCount()
 {
     size_t uCount = 0;
@@ -112,13 +125,7 @@ TEST(SocketAPI, AcceptFailureNamesTheError)
     const Row rows[] = {
         {"non-blocking listener, nothing pending",
          [] {
-             tint32 fd = socket(AF_INET, SOCK_STREAM, 0);
-             sockaddr_in addr;
-             memset(&addr, 0, sizeof(addr));
-             addr.sin_family = AF_INET;
-             addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-             bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof(addr));
-             listen(fd, 1);
+             tint32 fd = PlainListener(INADDR_LOOPBACK);
              SocketAPI::setsocketnonblocking_ex(fd, true);
              return fd;
          },
@@ -373,13 +380,7 @@ TEST(Socket, ConnectKeepsTheFirst23CharactersOfTheHost)
 TEST(ServerSocket, PortInUseThrowsTheInt1AndLeaksNothing)
 {
     // A listener without SO_REUSEADDR holds the port.
-    tint32 fdBusy = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr;
-    memset(&addr, 0, sizeof(addr));
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_ANY);
-    ASSERT_EQ(bind(fdBusy, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)), 0);
-    ASSERT_EQ(listen(fdBusy, 1), 0);
+    tint32 fdBusy = PlainListener(INADDR_ANY);
     tuint32 uPort = LocalPortOf(fdBusy);
 
     size_t uBefore = OpenDescriptorCount();

@@ -78,7 +78,26 @@ public:
         ASSERT_EQ(m_Stream.Content(), Pattern(10, 9));
     }
 
-    enum State { AtStart, EmptyAt5, EmptyAt1, HeadAfterTail };
+    // Head 0, tail 15: full, nothing waiting, so no growth yet.
+    void FullFromStart()
+    {
+        PeerSends(15);
+        ASSERT_EQ(Fill(), 15u);
+        ASSERT_EQ(m_Stream.BufferLen(), 16u);
+        ASSERT_EQ(m_Stream.Tail(), 15u);
+    }
+
+    // Head 10, tail 9: full across the end of the block.
+    void FullWrapped()
+    {
+        Wrapped();
+        PeerSends(6);
+        ASSERT_EQ(Fill(), 6u);
+        ASSERT_EQ(m_Stream.BufferLen(), 16u);
+        ASSERT_EQ(m_Stream.Tail(), 9u);
+    }
+
+    enum State { AtStart, EmptyAt5, EmptyAt1, HeadAfterTail, Full, FullHeadAfterTail };
     void Prepare(State eState)
     {
         switch (eState) {
@@ -92,6 +111,12 @@ public:
             break;
         case HeadAfterTail:
             Wrapped();
+            break;
+        case Full:
+            FullFromStart();
+            break;
+        case FullHeadAfterTail:
+            FullWrapped();
             break;
         }
     }
@@ -341,6 +366,11 @@ TEST(SocketInputStream, FullRingGrowsOnceForWhatWaitsOrDropsAtTheLimit)
         {"tail < head", Feed::HeadAfterTail, 1000, 40, 51, 49},
         {"tail < head, limit", Feed::HeadAfterTail, 50, -16, 65536, 0},
         {"tail < head, exactly at the limit", Feed::HeadAfterTail, 51, 40, 51, 49},
+        // No free run at all: 40 wait, grown by 41 to 57.
+        {"head 0, already full", Feed::Full, 1000, 40, 57, 55},
+        {"head 0, already full, limit", Feed::Full, 56, -4, 65536, 0},
+        {"tail < head, already full", Feed::FullHeadAfterTail, 1000, 40, 57, 55},
+        {"tail < head, already full, limit", Feed::FullHeadAfterTail, 56, -16, 65536, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.szCase);
@@ -360,8 +390,8 @@ TEST(SocketInputStream, ManyFillsDeliverEveryByteInOrder)
 {
     Feed feed;
     std::string strGot;
-    for (int i = 0; i < 40; ++i) {
-        feed.PeerSends(static_cast<size_t>(7 + i * 13));
+    for (size_t i = 0; i < 40; ++i) {
+        feed.PeerSends(7 + i * 13);
         ASSERT_GT(static_cast<tint32>(feed.Fill()), 0);
         // Take out a little less than came in, so head and tail walk round the block.
         tuint32 uTake = feed.m_Stream.Length() > 3 ? feed.m_Stream.Length() - 3 : 0;
