@@ -1,6 +1,7 @@
 #include "net_session.h"
 
 #include "LogDefine.h"
+#include "net_http_data.h"
 #include "net_io.h"
 #include "net_unit.h"
 
@@ -235,6 +236,127 @@ int CProtocolSession::onRecv() {
             return -11;
         }
     }
+}
+
+} // namespace NSNet
+
+// ---- CHttpSession ---------------------------------------------------------
+
+namespace NSNet {
+
+CHttpSession::CHttpSession(INetUnit* unit) : INetSession(nullptr), m_netUnit(unit) {}
+
+CHttpSession::CHttpSession(INetUnit* unit, tuint32 buffSize) : INetSession(nullptr, buffSize), m_netUnit(unit) {}
+
+CHttpSession::CHttpSession(const CHttpSession& other) : INetSession(other), m_netUnit(other.m_netUnit) {
+    CHttpSession::generateSessionId(); // this class's own: no dispatch during construction
+}
+
+void CHttpSession::generateSessionId() {
+    if (m_netUnit != nullptr) {
+        m_sessionId = m_netUnit->generateSessionId();
+    }
+}
+
+std::string CHttpSession::identification() const {
+    return m_netUnit != nullptr ? m_netUnit->identification() : std::string();
+}
+
+int CHttpSession::onOpen() {
+    if (m_netUnit != nullptr) {
+        m_netUnit->addSession(m_sessionId, this);
+    }
+    return 0;
+}
+
+int CHttpSession::onClose() {
+    if (m_netUnit != nullptr) {
+        m_netUnit->deleteSession(m_sessionId);
+    }
+    return 0;
+}
+
+int CHttpSession::onAbort(const sockaddr&) { return onAbort(0); }
+
+int CHttpSession::onAbort(int reason) {
+    if (m_netUnit != nullptr) {
+        m_netUnit->onAbortSession(m_sessionId, reason);
+    }
+    return 0;
+}
+
+int CHttpSession::onSend() { return 0; }
+
+INetSession* CHttpSession::clone() const { return new CHttpSession(*this); }
+
+// Without this a session would keep reporting to a unit that is gone.
+void CHttpSession::clearNetUnit() { m_netUnit = nullptr; }
+
+void CHttpSession::resetNetUnit(INetUnit* unit) {
+    m_netUnit = unit;
+    generateSessionId();
+}
+
+int CHttpSession::onRecv() {
+    CNetBuffer& in = m_inputBuff;
+    // Every complete request buffered is served: one left waiting behind another would
+    // wait for bytes that a client expecting its answer never sends.
+    while (!in.empty()) {
+        if (m_netIo != nullptr && m_netIo->getStatus() == INetIo::enClose) {
+            return 0;
+        }
+        const tuint32 held = in.size();
+        tuint32 run = 0;
+        const BuffType* data = in.headRun(run);
+        BuffType* copy = nullptr;
+        if (run < held) {
+            // The input wraps round the block's end: parse a copy in one piece.
+            copy = static_cast<BuffType*>(std::malloc(held));
+            if (copy == nullptr) {
+                return -1;
+            }
+            tuint32 got = held;
+            in.peek(copy, got);
+            data = copy;
+        }
+        if (m_netUnit != nullptr) {
+            m_netUnit->log(data, held);
+        }
+        CHttpRequest request;
+        tuint32 size = held;
+        const int parsed = request.parse(data, size);
+        std::free(copy);
+        if (parsed < 0) {
+            close(enClose_OnError | -parsed);
+            return -11;
+        }
+        if (parsed > 0) {
+            // The input buffer never grows: a request that fills it can never complete.
+            if (in.full()) {
+                close(enClose_OnRecvFrame);
+                return -3;
+            }
+            return 0;
+        }
+        in.skip(size);
+        if (request.getUrl() == "/favicon.ico" || m_netUnit == nullptr) {
+            continue;
+        }
+        tuint32 result = 0;
+        try {
+            result = m_netUnit->process(m_sessionId, request);
+        } catch (const std::exception& e) {
+            std::printf("http session exception : %s", e.what());
+            std::fflush(stdout);
+            close(enClose_OnError);
+            return -22;
+        }
+        if (result != 0) {
+            close(static_cast<int>(result | enClose_OnError));
+            return -21;
+        }
+    }
+    return 0;
 }
 
 } // namespace NSNet

@@ -111,4 +111,31 @@ protected:
     INetUnit* m_netUnit;
 };
 
+// Session of an HTTP listener: reads each complete GET or POST request from the input
+// and hands it to the unit's process overload for HTTP; the unit answers through send.
+// Ids, unit call-backs and ownership as for CProtocolSession: m_netUnit is not owned
+// and null once detached (then requests are consumed and go nowhere).
+class CHttpSession : public INetSession {
+public:
+    explicit CHttpSession(INetUnit* unit);
+    CHttpSession(INetUnit* unit, tuint32 buffSize);
+    // The INetSession copy for the same unit, with a new id from the unit.
+    CHttpSession(const CHttpSession& other);
+
+    std::string identification() const override;
+    int onRecv() override;
+    int onSend() override;
+    int onOpen() override;
+    int onClose() override;
+    int onAbort(const sockaddr& addr) override;
+    int onAbort(int reason) override;
+    INetSession* clone() const override;
+    void clearNetUnit() override;
+    void resetNetUnit(INetUnit* unit) override;
+    virtual void generateSessionId();
+
+protected:
+    INetUnit* m_netUnit;
+};
+
 } // namespace NSNet

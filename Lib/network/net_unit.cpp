@@ -216,10 +216,19 @@ bool INetUnit::server(const SocketInfo* netInfo, tuint32 buffsize) {
     return true;
 }
 
-bool INetUnit::httpServer(const SocketInfo*, tuint32) {
-    CacheLog(gSNetLogSink, "[INetUnit::httpServer] no http session in this build...idfManager:%s",
-             identification().c_str());
-    return false;
+bool INetUnit::httpServer(const SocketInfo* netInfo, tuint32 buffsize) {
+    if (netInfo == nullptr || m_pINetIo == nullptr || (netInfo->type != -1 && netInfo->type != SocketType_HTTP)) {
+        return false;
+    }
+    SocketInfo info = *netInfo;
+    info.type = SocketType_HTTP;
+    CHttpSession prototype(this, buffsize != 0 ? buffsize : static_cast<tuint32>(CNetBuffer::Buffer_Init_Capacity));
+    INetIo* listener = CPassiveIo::open(prototype, &info, m_pINetIo);
+    if (listener == nullptr) {
+        return false;
+    }
+    m_vecListener.push_back(listener);
+    return true;
 }
 
 INetSession* INetUnit::popSession(SessionId sessionId) {

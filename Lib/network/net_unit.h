@@ -36,12 +36,15 @@ public:
     virtual int onDeleteSession(SessionId sessionId) = 0;
     // The unit's name in the network log lines.
     virtual std::string identification() const = 0;
+    // The raw input of an HTTP session before each request is read from it.
     virtual void log(const BuffType* data, tuint32 size);
     virtual void log(const std::string& text);
     // Once per complete received frame, in arrival order; frame holds the whole frame,
     // header included, and is valid during the call only. Non-zero closes the session
     // with enClose_OnError | result; a std::exception closes it with enClose_OnError.
     virtual tuint32 process(SessionId sessionId, const BuffType* frame, tuint32 protocolId, tuint32 frameSize);
+    // Once per complete HTTP request of an HTTP session (never for "/favicon.ico");
+    // non-zero or a std::exception closes the session as for frames.
     virtual tuint32 process(SessionId sessionId, const CHttpRequest& request);
     // When a session is closed with a reason.
     virtual int onAbortSession(SessionId sessionId, int reason);
@@ -74,7 +77,8 @@ public:
     // (65536 when 0). false when no listener was made; a failed bind or listen is an
     // assertion report ("bind port failed", "listen failed") that throws.
     bool server(const SocketInfo* netInfo, tuint32 buffsize);
-    // The HTTP session is not part of this build: makes no listener, logs, false.
+    // Listens like server() (type unset or HTTP); every accepted connection becomes an
+    // HTTP session of this unit, whose complete requests reach process(sid, request).
     bool httpServer(const SocketInfo* netInfo, tuint32 buffsize);
     // Takes a session out of the unit without call-backs: it leaves the map and reports
     // to no unit any more (frames it receives are dropped); its io still owns it and
