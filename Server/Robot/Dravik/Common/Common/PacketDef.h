@@ -140,8 +140,9 @@ enum PACKET_EXE {
 };
 
 // A protobuf message with its packet id, as the application defines it. The message is
-// bound by reference and outlives the packet. GetPacketSize must be the message's
-// serialized size and GetPacketID the id of the frame.
+// bound by reference, not owned, and outlives the packet. GetPacketSize must be the message's
+// serialized size and GetPacketID the id of the frame. Used by the thread that owns the
+// message.
 class Packet {
     friend class SocketInputStream;
     friend class SocketOutputStream;
@@ -209,9 +210,10 @@ public:
     bool Peek(tchar* buf, tuint32 len) const;
     bool Skip(tuint32 len);
 
-    // Reads what the socket has: the count read (0 when it would block), or a negative code
-    // telling where it failed: -3, -8, -10, -15 ... when the peer closed, -4, -11, -16 when
-    // more waits than m_MaxBufferLen allows (the content is then dropped).
+    // Reads what the socket has: the count read (0 when it would block at once; bytes read
+    // before a would-block are counted), or a negative code telling where it failed: -3, -8,
+    // -10, -15 ... when the peer closed, -4, -11, -16 when more waits than m_MaxBufferLen
+    // allows (the content is then dropped).
     tuint32 Fill();
 
     // Consumes one frame of nSize body bytes (header examined by the caller) and parses the
