@@ -758,6 +758,10 @@ bool SocketOutputStream::WritePacket(const Packet& rPacket, bool bIsCryptoPacket
         !rPacket.m_rPacketData.SerializePartialToArray(pBody, static_cast<tint32>(uSize))) {
         return false;
     }
+    // A size above the message's would send zero padding that no receiver can parse.
+    if (static_cast<tuint32>(rPacket.m_rPacketData.GetCachedSize()) != uSize) {
+        return false;
+    }
     if (bIsCryptoPacket) {
         XorEncryptEx(pBody, uSize);
     }

@@ -240,8 +240,8 @@ public:
     // Appends len bytes, growing the block when they would not leave the free byte; len, or
     // 0 when growing failed (nothing written).
     tuint32 Write(const tchar* buf, tuint32 len);
-    // Appends one frame; false, with nothing written, when the message cannot be serialized
-    // into GetPacketSize() bytes or the block cannot grow.
+    // Appends one frame; false, with nothing written, when the message's serialized size is
+    // not GetPacketSize() or the block cannot grow.
     bool WritePacket(const Packet& rPacket, bool bIsCryptoPacket);
     // Sends what is held: the count when all went out; 0 when the socket would take no more
     // (what was sent stays sent); -2 when the block had grown past m_MaxBufferLen (all queued
