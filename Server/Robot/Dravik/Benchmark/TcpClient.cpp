@@ -72,14 +72,6 @@ void TcpClient::CheckNet()
 
 tint32 TcpClient::Send(tint32 protoId, google::protobuf::Message& msg)
 {
-    if (NSNet::INetSession* pSession = getSession(m_SessionId)) {
-        // An emptied ring starts again at its block's front, so that the frame is
-        // serialised in place rather than built apart and copied round the block's end.
-        NSNet::CNetBuffer& out = pSession->getOutputBuffer();
-        if (out.empty()) {
-            out.clear();
-        }
-    }
     const tint32 result = send(m_SessionId, msg, static_cast<short>(protoId));
     if (result == -11) {
         ReportDropped();
