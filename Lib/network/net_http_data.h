@@ -81,6 +81,7 @@ public:
 
     // out becomes the whole response text: the status line (a status without a text
     // becomes 400), the given headers (or the default ones), an empty line, the content.
+    // 0, or -1 when out cannot hold it.
     int generate(CNetBufferTH& out, const std::string& content, const std::map<std::string, std::string>* headers,
                  int status) const;
 

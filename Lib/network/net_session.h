@@ -113,6 +113,8 @@ protected:
 
 // Session of an HTTP listener: reads each complete GET or POST request from the input
 // and hands it to the unit's process overload for HTTP; the unit answers through send.
+// A malformed request closes the session with enClose_OnError | -(parse result); one
+// that cannot fit in the input buffer (which never grows) with enClose_OnRecvFrame.
 // Ids, unit call-backs and ownership as for CProtocolSession: m_netUnit is not owned
 // and null once detached (then requests are consumed and go nowhere).
 class CHttpSession : public INetSession {

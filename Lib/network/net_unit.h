@@ -2,6 +2,7 @@
 // Net units (the endpoint an application derives from) and the reactor's owner.
 
 #include "net_def.h"
+#include "net_http_data.h"
 #include "net_struct.h"
 
 #include <google/protobuf/message.h>
@@ -11,7 +12,6 @@
 
 namespace NSNet {
 
-class CHttpRequest;
 class INetIo;
 class INetSession;
 

@@ -215,7 +215,7 @@ TEST_F(HttpClientTest, BlockingRequestHandsOverTheBodyChunkByChunk) {
     CCurlReq req;
     stHttpData data = Request(pieces.Url("/chunks"), "GET", 5);
     EXPECT_EQ(0, req.sendHttpRequest(data));
-    // The body came in two pieces 100 ms apart: one call each, result 0, no header call.
+    // The body came in two pieces 200 ms apart: one call each, result 0, no header call.
     ASSERT_GE(s_calls.size(), 2u);
     std::string joined;
     for (const std::string& call : s_calls) {

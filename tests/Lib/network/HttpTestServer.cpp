@@ -154,9 +154,9 @@ void HttpTestServer::Serve(int fd) {
     const size_t head = answer.size() - body.size();
     const size_t half = head + body.size() / 2;
     SendAll(fd, answer.substr(0, head));
-    ::poll(nullptr, 0, 100);
+    ::poll(nullptr, 0, 200);
     SendAll(fd, answer.substr(head, half - head));
-    ::poll(nullptr, 0, 100);
+    ::poll(nullptr, 0, 200);
     SendAll(fd, answer.substr(half));
 }
 

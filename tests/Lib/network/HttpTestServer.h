@@ -15,7 +15,7 @@ namespace nettest {
 // destroyed (every wait is bounded and checks for the stop). Each request is read whole
 // (headers and Content-Length body), recorded, and answered according to the mode:
 //   Echo:   200 with the body "<method> <target> <request body>" and a header "X-Test: yes";
-//   Pieces: the same answer sent in three pieces 100 ms apart;
+//   Pieces: the same answer sent in three pieces 200 ms apart (headers, then the body in two halves);
 //   Silent: nothing is read or sent; the connection stays open until the server stops.
 class HttpTestServer {
 public:
