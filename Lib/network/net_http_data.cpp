@@ -8,8 +8,9 @@ namespace NSNet {
 
 namespace {
 
-bool isPrefixOf(const std::string& token, const char* word) {
-    return std::string(word).compare(0, token.size(), token) == 0 && token.size() <= std::string(word).size();
+// True when token is word or its beginning.
+bool isPrefixOf(const std::string& token, const std::string& word) {
+    return token.size() <= word.size() && word.compare(0, token.size(), token) == 0;
 }
 
 } // namespace
