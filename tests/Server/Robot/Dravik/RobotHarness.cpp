@@ -133,21 +133,30 @@ void WriteBenchmarkXml(const TempWorkDir& dir, uint16_t nPort, const std::vector
 
 uint16_t UnusedPort()
 {
-    int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    sa.sin_port = 0;
-    socklen_t len = sizeof(sa);
-    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&sa), len) != 0 ||
-        getsockname(fd, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
-        ADD_FAILURE() << "no free loopback port";
-        sa.sin_port = 0;
-    }
-    if (fd >= 0) {
+    // Below the kernel's ephemeral range (32768 and up here): a port released now must
+    // not be taken by some other test's outgoing connection before the agent binds it.
+    // Parallel test processes spread over the range by their pid.
+    const uint16_t nFirst = 20000;
+    const uint16_t nSpan = 12000;
+    const uint16_t nStart = static_cast<uint16_t>(static_cast<unsigned>(getpid()) * 7919u % nSpan);
+    for (uint16_t i = 0; i < nSpan; ++i) {
+        const uint16_t nPort = static_cast<uint16_t>(nFirst + (nStart + i) % nSpan);
+        int fd = socket(AF_INET, SOCK_STREAM, 0);
+        if (fd < 0) {
+            break;
+        }
+        sockaddr_in sa{};
+        sa.sin_family = AF_INET;
+        sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        sa.sin_port = htons(nPort);
+        const bool bFree = bind(fd, reinterpret_cast<sockaddr*>(&sa), sizeof(sa)) == 0;
         close(fd);
+        if (bFree) {
+            return nPort;
+        }
     }
-    return ntohs(sa.sin_port);
+    ADD_FAILURE() << "no free loopback port";
+    return 0;
 }
 
 std::vector<NSAgent::RecordedFrame> FramesOf(const std::vector<NSAgent::RecordedFrame>& frames, uint16_t nPacketId)
