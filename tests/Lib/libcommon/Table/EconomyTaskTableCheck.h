@@ -91,7 +91,7 @@ struct Spec
     {#Get "(" #Elem ")", Col, T::Enum, #Type, [](const T& r) { return TableCheck::Tagged(r.Get(Elem)); }}
 #define TC_COUNT(T, get, Count) {#get, Count, [](const T& r) { return r.get(); }}
 
-// The check itself works on a type-erased copy of the spec, so that it is compiled once per
+// The check itself works on a type-erased copy of the expectation, so that it is compiled once per
 // test file rather than once per table.
 struct ErasedColumn
 {
