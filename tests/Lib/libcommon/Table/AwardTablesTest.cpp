@@ -1,6 +1,6 @@
 // Award, card, wheel, lottery, jackpot, board-walk and treasure-island tables: each module against its column list.
 
-#include "EconomyTaskTableCheck.h"
+#include "GameTableCheck.h"
 
 #include "Table_BoonCard.h"
 #include "Table_JackpotActivity.h"
@@ -29,341 +29,410 @@ namespace
 {
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_BoonCard, 99999, 20000>, Table_BoonCard>::value,
               "record base");
-const TableCheck::Spec<Table_BoonCard> BOON_CARD = {
-    TC_FUNCS(BoonCard), true, 99999, 20000, 8,
-    {
-        TC_COL(Table_BoonCard, GetId, ID_ID, 0, INT),
-        TC_COL(Table_BoonCard, GetTime, ID_TIME, 2, INT),
-        TC_COL(Table_BoonCard, GetBattleMoneyAdd, ID_BATTLEMONEYADD, 3, INT),
-        TC_COL(Table_BoonCard, GetBattleExpAdd, ID_BATTLEEXPADD, 4, INT),
-        TC_COL(Table_BoonCard, GetBattleMoneyLimitAdd, ID_BATTLEMONEYLIMITADD, 5, INT),
-        TC_COL(Table_BoonCard, GetBattleExpLimitAdd, ID_BATTLEEXPLIMITADD, 6, INT),
-        TC_COL(Table_BoonCard, GetMailItem, ID_MAILITEM, 7, STRING),
-    },
-    {},
-    {4, 6, 3, 5, 0, 7, 2}};
+GameTableCheck::Expected BoonCardCase()
+{
+    typedef Table_BoonCard T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(BoonCard), "Config/BoonCard.txt", GameTableCheck::HASH, 99999, 20000, 8, {}, {}, {}};
+    e.declOrder = {4, 6, 3, 5, 0, 7, 2};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_TIME, 2, INT, GetTime()),
+        GTC_COL(ID_BATTLEMONEYADD, 3, INT, GetBattleMoneyAdd()),
+        GTC_COL(ID_BATTLEEXPADD, 4, INT, GetBattleExpAdd()),
+        GTC_COL(ID_BATTLEMONEYLIMITADD, 5, INT, GetBattleMoneyLimitAdd()),
+        GTC_COL(ID_BATTLEEXPLIMITADD, 6, INT, GetBattleExpLimitAdd()),
+        GTC_COL(ID_MAILITEM, 7, STRING, GetMailItem()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LogInAward, 99999, 100000>, Table_LogInAward>::value,
               "record base");
-const TableCheck::Spec<Table_LogInAward> LOG_IN_AWARD = {
-    TC_FUNCS(LogInAward), false, 99999, 100000, 7,
-    {
-        TC_COL(Table_LogInAward, GetId, ID_ID, 0, INT),
-        TC_COL(Table_LogInAward, GetDayNum, ID_DAYNUM, 2, STRING),
-        TC_COL(Table_LogInAward, GetItemId, ID_ITEMID, 3, STRING),
-        TC_COL(Table_LogInAward, GetItemNum, ID_ITEMNUM, 4, STRING),
-        TC_COL(Table_LogInAward, GetDiamondNum, ID_DIAMONDNUM, 5, INT),
-        TC_COL(Table_LogInAward, GetLocalID, ID_LOCALID, 6, INT),
-    },
-    {},
-    {2, 5, 0, 3, 4, 6}};
+GameTableCheck::Expected LogInAwardCase()
+{
+    typedef Table_LogInAward T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(LogInAward), "Config/LogInAward.txt", GameTableCheck::SEQUENCE, 99999, 100000, 7, {}, {}, {}};
+    e.declOrder = {2, 5, 0, 3, 4, 6};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_DAYNUM, 2, STRING, GetDayNum()),
+        GTC_COL(ID_ITEMID, 3, STRING, GetItemId()),
+        GTC_COL(ID_ITEMNUM, 4, STRING, GetItemNum()),
+        GTC_COL(ID_DIAMONDNUM, 5, INT, GetDiamondNum()),
+        GTC_COL(ID_LOCALID, 6, INT, GetLocalID()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LuckyWheel, 1999, 2000>, Table_LuckyWheel>::value,
               "record base");
-const TableCheck::Spec<Table_LuckyWheel> LUCKY_WHEEL = {
-    TC_FUNCS(LuckyWheel), true, 1999, 2000, 5,
-    {
-        TC_COL(Table_LuckyWheel, GetId, ID_ID, 0, INT),
-        TC_COL(Table_LuckyWheel, GetItemID, ID_ITEMID, 2, INT),
-        TC_COL(Table_LuckyWheel, GetCount, ID_COUNT, 3, INT),
-        TC_COL(Table_LuckyWheel, GetPercent, ID_PERCENT, 4, INT),
-    },
-    {},
-    {3, 0, 2, 4}};
+GameTableCheck::Expected LuckyWheelCase()
+{
+    typedef Table_LuckyWheel T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(LuckyWheel), "Config/LuckyWheel.txt", GameTableCheck::HASH, 1999, 2000, 5, {}, {}, {}};
+    e.declOrder = {3, 0, 2, 4};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_ITEMID, 2, INT, GetItemID()),
+        GTC_COL(ID_COUNT, 3, INT, GetCount()),
+        GTC_COL(ID_PERCENT, 4, INT, GetPercent()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_QVAward, 500, 500>, Table_QVAward>::value, "record base");
-const TableCheck::Spec<Table_QVAward> QV_AWARD = {
-    TC_FUNCS(QVAward), true, 500, 500, 5,
-    {
-        TC_COL(Table_QVAward, GetId, ID_ID, 0, INT),
-        TC_COL(Table_QVAward, GetNum, ID_NUM, 2, INT),
-        TC_COL(Table_QVAward, GetMpid, ID_MPID, 3, INT),
-        TC_COL(Table_QVAward, GetPlanid, ID_PLANID, 4, INT),
-    },
-    {},
-    {0, 2, 3, 4}};
+GameTableCheck::Expected QVAwardCase()
+{
+    typedef Table_QVAward T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(QVAward), "Config/QVAward.txt", GameTableCheck::HASH, 500, 500, 5, {}, {}, {}};
+    e.declOrder = {0, 2, 3, 4};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_NUM, 2, INT, GetNum()),
+        GTC_COL(ID_MPID, 3, INT, GetMpid()),
+        GTC_COL(ID_PLANID, 4, INT, GetPlanid()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_ScrapingCard, 999, 1000>, Table_ScrapingCard>::value,
               "record base");
-const TableCheck::Spec<Table_ScrapingCard> SCRAPING_CARD = {
-    TC_FUNCS(ScrapingCard), true, 999, 1000, 9,
-    {
-        TC_COL(Table_ScrapingCard, GetId, ID_ID, 0, INT),
-        TC_COL(Table_ScrapingCard, GetDescId, ID_DESCID, 2, INT),
-        TC_COL(Table_ScrapingCard, GetItemid, ID_ITEMID, 3, INT),
-        TC_COL(Table_ScrapingCard, GetPercent, ID_PERCENT, 4, INT),
-        TC_COL(Table_ScrapingCard, GetCount, ID_COUNT, 5, INT),
-        TC_COL(Table_ScrapingCard, GetIconName, ID_ICONNAME, 6, STRING),
-        TC_COL(Table_ScrapingCard, GetCongratsIconName, ID_CONGRATSICONNAME, 7, STRING),
-        TC_COL(Table_ScrapingCard, GetCardIconName, ID_CARDICONNAME, 8, STRING),
-    },
-    {},
-    {8, 7, 5, 2, 6, 0, 3, 4}};
+GameTableCheck::Expected ScrapingCardCase()
+{
+    typedef Table_ScrapingCard T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(ScrapingCard), "Config/ScrapingCard.txt", GameTableCheck::HASH, 999, 1000, 9, {}, {}, {}};
+    e.declOrder = {8, 7, 5, 2, 6, 0, 3, 4};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_DESCID, 2, INT, GetDescId()),
+        GTC_COL(ID_ITEMID, 3, INT, GetItemid()),
+        GTC_COL(ID_PERCENT, 4, INT, GetPercent()),
+        GTC_COL(ID_COUNT, 5, INT, GetCount()),
+        GTC_COL(ID_ICONNAME, 6, STRING, GetIconName()),
+        GTC_COL(ID_CONGRATSICONNAME, 7, STRING, GetCongratsIconName()),
+        GTC_COL(ID_CARDICONNAME, 8, STRING, GetCardIconName()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LotteryTicketAward, 9999, 10000>, Table_LotteryTicketAward>::value,
               "record base");
-const TableCheck::Spec<Table_LotteryTicketAward> LOTTERY_TICKET_AWARD = {
-    TC_FUNCS(LotteryTicketAward), false, 9999, 10000, 10,
-    {
-        TC_COL(Table_LotteryTicketAward, GetId, ID_ID, 0, INT),
-        TC_COL(Table_LotteryTicketAward, GetName, ID_NAME, 2, INT),
-        TC_COL(Table_LotteryTicketAward, GetMatchID, ID_MATCHID, 3, INT),
-        TC_COL(Table_LotteryTicketAward, GetGroup, ID_GROUP, 4, INT),
-        TC_COL(Table_LotteryTicketAward, GetTicketNum, ID_TICKETNUM, 5, INT),
-        TC_COL(Table_LotteryTicketAward, GetOrder, ID_ORDER, 6, INT),
-        TC_COL(Table_LotteryTicketAward, GetAwardID, ID_AWARDID, 7, INT),
-        TC_COL(Table_LotteryTicketAward, GetAwardNum, ID_AWARDNUM, 8, INT),
-        TC_COL(Table_LotteryTicketAward, GetHighLight, ID_HIGHLIGHT, 9, INT),
-    },
-    {},
-    {}};
+GameTableCheck::Expected LotteryTicketAwardCase()
+{
+    typedef Table_LotteryTicketAward T;
+    GameTableCheck::Expected e = {GTC_FUNCS(LotteryTicketAward), "Config/LotteryTicketAward.txt",
+        GameTableCheck::SEQUENCE, 9999, 10000, 10, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_NAME, 2, INT, GetName()),
+        GTC_COL(ID_MATCHID, 3, INT, GetMatchID()),
+        GTC_COL(ID_GROUP, 4, INT, GetGroup()),
+        GTC_COL(ID_TICKETNUM, 5, INT, GetTicketNum()),
+        GTC_COL(ID_ORDER, 6, INT, GetOrder()),
+        GTC_COL(ID_AWARDID, 7, INT, GetAwardID()),
+        GTC_COL(ID_AWARDNUM, 8, INT, GetAwardNum()),
+        GTC_COL(ID_HIGHLIGHT, 9, INT, GetHighLight()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LotteryTicketAwardWeight, 9999, 10000>, Table_LotteryTicketAwardWeight>::value,
               "record base");
-const TableCheck::Spec<Table_LotteryTicketAwardWeight> LOTTERY_TICKET_AWARD_WEIGHT = {
-    TC_FUNCS(LotteryTicketAwardWeight), false, 9999, 10000, 5,
-    {
-        TC_COL(Table_LotteryTicketAwardWeight, GetId, ID_ID, 0, INT),
-        TC_COL(Table_LotteryTicketAwardWeight, GetAwardWeight, ID_AWARDWEIGHT, 2, INT),
-        TC_COL(Table_LotteryTicketAwardWeight, GetDailyRet, ID_DAILYRET, 3, INT),
-        TC_COL(Table_LotteryTicketAwardWeight, GetWeeklyRet, ID_WEEKLYRET, 4, INT),
-    },
-    {},
-    {}};
+GameTableCheck::Expected LotteryTicketAwardWeightCase()
+{
+    typedef Table_LotteryTicketAwardWeight T;
+    GameTableCheck::Expected e = {GTC_FUNCS(LotteryTicketAwardWeight), "Config/LotteryTicketAwardWeight.txt",
+        GameTableCheck::SEQUENCE, 9999, 10000, 5, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_AWARDWEIGHT, 2, INT, GetAwardWeight()),
+        GTC_COL(ID_DAILYRET, 3, INT, GetDailyRet()),
+        GTC_COL(ID_WEEKLYRET, 4, INT, GetWeeklyRet()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_NewLotteryTicket, 512, 512>, Table_NewLotteryTicket>::value,
               "record base");
-const TableCheck::Spec<Table_NewLotteryTicket> NEW_LOTTERY_TICKET = {
-    TC_FUNCS(NewLotteryTicket), true, 512, 512, 13,
-    {
-        TC_COL(Table_NewLotteryTicket, GetId, ID_ID, 0, INT),
-        TC_COL(Table_NewLotteryTicket, GetBeasCost, ID_BEASCOST, 2, INT),
-        TC_COL(Table_NewLotteryTicket, GetCostMinMultiple, ID_COSTMINMULTIPLE, 3, INT),
-        TC_COL(Table_NewLotteryTicket, GetCostMaxMultiple, ID_COSTMAXMULTIPLE, 4, INT),
-        TC_COL(Table_NewLotteryTicket, GetTurnTableNumID, ID_TURNTABLENUMID, 5, STRING),
-        TC_COL(Table_NewLotteryTicket, GetTurnTableNumRate, ID_TURNTABLENUMRATE, 6, STRING),
-        TC_COL(Table_NewLotteryTicket, GetTurnTableRewardID, ID_TURNTABLEREWARDID, 7, STRING),
-        TC_COL(Table_NewLotteryTicket, GetTurnTableRewardRate, ID_TURNTABLEREWARDRATE, 8, STRING),
-        TC_COL(Table_NewLotteryTicket, GetBroadcastQV, ID_BROADCASTQV, 9, INT),
-        TC_COL(Table_NewLotteryTicket, GetBroadcastMultiple, ID_BROADCASTMULTIPLE, 10, INT),
-        TC_COL(Table_NewLotteryTicket, GetBroadcase, ID_BROADCASE, 11, INT),
-        TC_COL(Table_NewLotteryTicket, GetDayCostLimit, ID_DAYCOSTLIMIT, 12, INT),
-    },
-    {},
-    {}};
+GameTableCheck::Expected NewLotteryTicketCase()
+{
+    typedef Table_NewLotteryTicket T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(NewLotteryTicket), "Config/NewLotteryTicket.txt", GameTableCheck::HASH, 512, 512, 13, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_BEASCOST, 2, INT, GetBeasCost()),
+        GTC_COL(ID_COSTMINMULTIPLE, 3, INT, GetCostMinMultiple()),
+        GTC_COL(ID_COSTMAXMULTIPLE, 4, INT, GetCostMaxMultiple()),
+        GTC_COL(ID_TURNTABLENUMID, 5, STRING, GetTurnTableNumID()),
+        GTC_COL(ID_TURNTABLENUMRATE, 6, STRING, GetTurnTableNumRate()),
+        GTC_COL(ID_TURNTABLEREWARDID, 7, STRING, GetTurnTableRewardID()),
+        GTC_COL(ID_TURNTABLEREWARDRATE, 8, STRING, GetTurnTableRewardRate()),
+        GTC_COL(ID_BROADCASTQV, 9, INT, GetBroadcastQV()),
+        GTC_COL(ID_BROADCASTMULTIPLE, 10, INT, GetBroadcastMultiple()),
+        GTC_COL(ID_BROADCASE, 11, INT, GetBroadcase()),
+        GTC_COL(ID_DAYCOSTLIMIT, 12, INT, GetDayCostLimit()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_NewLotteryTicketReward, 512, 512>, Table_NewLotteryTicketReward>::value,
               "record base");
-const TableCheck::Spec<Table_NewLotteryTicketReward> NEW_LOTTERY_TICKET_REWARD = {
-    TC_FUNCS(NewLotteryTicketReward), true, 512, 512, 6,
-    {
-        TC_COL(Table_NewLotteryTicketReward, GetId, ID_ID, 0, INT),
-        TC_COL(Table_NewLotteryTicketReward, GetType, ID_TYPE, 2, INT),
-        TC_COL(Table_NewLotteryTicketReward, GetPosition, ID_POSITION, 3, INT),
-        TC_COL(Table_NewLotteryTicketReward, GetAwardID, ID_AWARDID, 4, INT),
-        TC_COL(Table_NewLotteryTicketReward, GetAwardNum, ID_AWARDNUM, 5, INT),
-    },
-    {},
-    {4, 5, 0, 2, 3}};
+GameTableCheck::Expected NewLotteryTicketRewardCase()
+{
+    typedef Table_NewLotteryTicketReward T;
+    GameTableCheck::Expected e = {GTC_FUNCS(NewLotteryTicketReward), "Config/NewLotteryTicketReward.txt",
+        GameTableCheck::HASH, 512, 512, 6, {}, {}, {}};
+    e.declOrder = {4, 5, 0, 2, 3};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_TYPE, 2, INT, GetType()),
+        GTC_COL(ID_POSITION, 3, INT, GetPosition()),
+        GTC_COL(ID_AWARDID, 4, INT, GetAwardID()),
+        GTC_COL(ID_AWARDNUM, 5, INT, GetAwardNum()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_JackpotActivity, 999, 1000>, Table_JackpotActivity>::value,
               "record base");
-const TableCheck::Spec<Table_JackpotActivity> JACKPOT_ACTIVITY = {
-    TC_FUNCS(JackpotActivity), true, 999, 1000, 10,
-    {
-        TC_COL(Table_JackpotActivity, GetId, ID_ID, 0, INT),
-        TC_COL(Table_JackpotActivity, GetActivityName, ID_ACTIVITYNAME, 2, STRING),
-        TC_COL(Table_JackpotActivity, GetOpenTime, ID_OPENTIME, 3, STRING),
-        TC_COL(Table_JackpotActivity, GetCloseTime, ID_CLOSETIME, 4, STRING),
-        TC_COL(Table_JackpotActivity, GetLotteryID, ID_LOTTERYID, 5, INT),
-        TC_COL(Table_JackpotActivity, GetLotterySingle, ID_LOTTERYSINGLE, 6, INT),
-        TC_COL(Table_JackpotActivity, GetLotteryLot, ID_LOTTERYLOT, 7, INT),
-        TC_COL(Table_JackpotActivity, GetTaskID, ID_TASKID, 8, STRING),
-        TC_COL(Table_JackpotActivity, GetPoolItemID, ID_POOLITEMID, 9, STRING),
-    },
-    {},
-    {2, 4, 0, 5, 7, 6, 3, 9, 8}};
+GameTableCheck::Expected JackpotActivityCase()
+{
+    typedef Table_JackpotActivity T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(JackpotActivity), "Config/JackpotActivity.txt", GameTableCheck::HASH, 999, 1000, 10, {}, {}, {}};
+    e.declOrder = {2, 4, 0, 5, 7, 6, 3, 9, 8};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_ACTIVITYNAME, 2, STRING, GetActivityName()),
+        GTC_COL(ID_OPENTIME, 3, STRING, GetOpenTime()),
+        GTC_COL(ID_CLOSETIME, 4, STRING, GetCloseTime()),
+        GTC_COL(ID_LOTTERYID, 5, INT, GetLotteryID()),
+        GTC_COL(ID_LOTTERYSINGLE, 6, INT, GetLotterySingle()),
+        GTC_COL(ID_LOTTERYLOT, 7, INT, GetLotteryLot()),
+        GTC_COL(ID_TASKID, 8, STRING, GetTaskID()),
+        GTC_COL(ID_POOLITEMID, 9, STRING, GetPoolItemID()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_JackpotPool, 99999, 10000>, Table_JackpotPool>::value,
               "record base");
-const TableCheck::Spec<Table_JackpotPool> JACKPOT_POOL = {
-    TC_FUNCS(JackpotPool), true, 99999, 10000, 8,
-    {
-        TC_COL(Table_JackpotPool, GetECAId, ID_ECA_ID, 0, INT),
-        TC_COL(Table_JackpotPool, GetItemID, ID_ITEMID, 2, INT),
-        TC_COL(Table_JackpotPool, GetItemNum, ID_ITEMNUM, 3, INT),
-        TC_COL(Table_JackpotPool, GetItemName, ID_ITEMNAME, 4, STRING),
-        TC_COL(Table_JackpotPool, GetIsQVReward, ID_ISQVREWARD, 5, INT),
-        TC_COL(Table_JackpotPool, GetIsRare, ID_ISRARE, 6, INT),
-        TC_COL(Table_JackpotPool, GetBroadcast, ID_BROADCAST, 7, INT),
-    },
-    {},
-    {7, 0, 5, 6, 2, 4, 3}};
+GameTableCheck::Expected JackpotPoolCase()
+{
+    typedef Table_JackpotPool T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(JackpotPool), "Config/JackpotPool.txt", GameTableCheck::HASH, 99999, 10000, 8, {}, {}, {}};
+    e.declOrder = {7, 0, 5, 6, 2, 4, 3};
+    e.columns = {
+        GTC_COL(ID_ECA_ID, 0, INT, GetECAId()),
+        GTC_COL(ID_ITEMID, 2, INT, GetItemID()),
+        GTC_COL(ID_ITEMNUM, 3, INT, GetItemNum()),
+        GTC_COL(ID_ITEMNAME, 4, STRING, GetItemName()),
+        GTC_COL(ID_ISQVREWARD, 5, INT, GetIsQVReward()),
+        GTC_COL(ID_ISRARE, 6, INT, GetIsRare()),
+        GTC_COL(ID_BROADCAST, 7, INT, GetBroadcast()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_JackpotTaskReward, 9999, 10000>, Table_JackpotTaskReward>::value,
               "record base");
-const TableCheck::Spec<Table_JackpotTaskReward> JACKPOT_TASK_REWARD = {
-    TC_FUNCS(JackpotTaskReward), true, 9999, 10000, 11,
-    {
-        TC_COL(Table_JackpotTaskReward, GetId, ID_ID, 0, INT),
-        TC_COL(Table_JackpotTaskReward, GetNeedNum, ID_NEEDNUM, 2, INT),
-        TC_ELEM(Table_JackpotTaskReward, GetRewardbyIndex, ID_REWARD1, 3, INT, 0),
-        TC_ELEM(Table_JackpotTaskReward, GetNumbyIndex, ID_NUM1, 4, INT, 0),
-        TC_ELEM(Table_JackpotTaskReward, GetRewardbyIndex, ID_REWARD2, 5, INT, 1),
-        TC_ELEM(Table_JackpotTaskReward, GetNumbyIndex, ID_NUM2, 6, INT, 1),
-        TC_ELEM(Table_JackpotTaskReward, GetRewardbyIndex, ID_REWARD3, 7, INT, 2),
-        TC_ELEM(Table_JackpotTaskReward, GetNumbyIndex, ID_NUM3, 8, INT, 2),
-        TC_ELEM(Table_JackpotTaskReward, GetRewardbyIndex, ID_REWARD4, 9, INT, 3),
-        TC_ELEM(Table_JackpotTaskReward, GetNumbyIndex, ID_NUM4, 10, INT, 3),
-    },
-    {TC_COUNT(Table_JackpotTaskReward, getRewardCount, 4), TC_COUNT(Table_JackpotTaskReward, getNumCount, 4)},
-    {0, 2, 4, 6, 8, 10, 3, 5, 7, 9}};
+GameTableCheck::Expected JackpotTaskRewardCase()
+{
+    typedef Table_JackpotTaskReward T;
+    GameTableCheck::Expected e = {GTC_FUNCS(JackpotTaskReward), "Config/JackpotTaskReward.txt",
+        GameTableCheck::HASH, 9999, 10000, 11, {}, {}, {}};
+    e.declOrder = {0, 2, 4, 6, 8, 10, 3, 5, 7, 9};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_NEEDNUM, 2, INT, GetNeedNum()),
+        GTC_COL(ID_REWARD1, 3, INT, GetRewardbyIndex(0)),
+        GTC_COL(ID_NUM1, 4, INT, GetNumbyIndex(0)),
+        GTC_COL(ID_REWARD2, 5, INT, GetRewardbyIndex(1)),
+        GTC_COL(ID_NUM2, 6, INT, GetNumbyIndex(1)),
+        GTC_COL(ID_REWARD3, 7, INT, GetRewardbyIndex(2)),
+        GTC_COL(ID_NUM3, 8, INT, GetNumbyIndex(2)),
+        GTC_COL(ID_REWARD4, 9, INT, GetRewardbyIndex(3)),
+        GTC_COL(ID_NUM4, 10, INT, GetNumbyIndex(3)),
+    };
+    e.counts = {GTC_COUNT(getRewardCount, 4), GTC_COUNT(getNumCount, 4)};
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MonopolyActivity, 999, 1000>, Table_MonopolyActivity>::value,
               "record base");
-const TableCheck::Spec<Table_MonopolyActivity> MONOPOLY_ACTIVITY = {
-    TC_FUNCS(MonopolyActivity), true, 999, 1000, 12,
-    {
-        TC_COL(Table_MonopolyActivity, GetId, ID_ID, 0, INT),
-        TC_COL(Table_MonopolyActivity, GetActivityName, ID_ACTIVITYNAME, 2, STRING),
-        TC_COL(Table_MonopolyActivity, GetOpenTime, ID_OPENTIME, 3, STRING),
-        TC_COL(Table_MonopolyActivity, GetCloseTime, ID_CLOSETIME, 4, STRING),
-        TC_COL(Table_MonopolyActivity, GetCostItem, ID_COSTITEM, 5, INT),
-        TC_COL(Table_MonopolyActivity, GetCostNum, ID_COSTNUM, 6, INT),
-        TC_COL(Table_MonopolyActivity, GetGridNum, ID_GRIDNUM, 7, INT),
-        TC_COL(Table_MonopolyActivity, GetMaxStorey, ID_MAXSTOREY, 8, INT),
-        TC_COL(Table_MonopolyActivity, GetTaskID, ID_TASKID, 9, STRING),
-        TC_COL(Table_MonopolyActivity, GetBroadcaseReward, ID_BROADCASEREWARD, 10, STRING),
-        TC_COL(Table_MonopolyActivity, GetBroadcase, ID_BROADCASE, 11, INT),
-    },
-    {},
-    {2, 11, 10, 4, 5, 6, 7, 0, 8, 3, 9}};
+GameTableCheck::Expected MonopolyActivityCase()
+{
+    typedef Table_MonopolyActivity T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(MonopolyActivity), "Config/MonopolyActivity.txt", GameTableCheck::HASH, 999, 1000, 12, {}, {}, {}};
+    e.declOrder = {2, 11, 10, 4, 5, 6, 7, 0, 8, 3, 9};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_ACTIVITYNAME, 2, STRING, GetActivityName()),
+        GTC_COL(ID_OPENTIME, 3, STRING, GetOpenTime()),
+        GTC_COL(ID_CLOSETIME, 4, STRING, GetCloseTime()),
+        GTC_COL(ID_COSTITEM, 5, INT, GetCostItem()),
+        GTC_COL(ID_COSTNUM, 6, INT, GetCostNum()),
+        GTC_COL(ID_GRIDNUM, 7, INT, GetGridNum()),
+        GTC_COL(ID_MAXSTOREY, 8, INT, GetMaxStorey()),
+        GTC_COL(ID_TASKID, 9, STRING, GetTaskID()),
+        GTC_COL(ID_BROADCASEREWARD, 10, STRING, GetBroadcaseReward()),
+        GTC_COL(ID_BROADCASE, 11, INT, GetBroadcase()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MonopolyPool, 10000, 10000>, Table_MonopolyPool>::value,
               "record base");
-const TableCheck::Spec<Table_MonopolyPool> MONOPOLY_POOL = {
-    TC_FUNCS(MonopolyPool), true, 10000, 10000, 7,
-    {
-        TC_COL(Table_MonopolyPool, GetId, ID_ID, 0, INT),
-        TC_COL(Table_MonopolyPool, GetRewardID, ID_REWARDID, 2, INT),
-        TC_COL(Table_MonopolyPool, GetRewardIcon, ID_REWARDICON, 3, STRING),
-        TC_COL(Table_MonopolyPool, GetRewardNum, ID_REWARDNUM, 4, INT),
-        TC_COL(Table_MonopolyPool, GetQuality, ID_QUALITY, 5, INT),
-        TC_COL(Table_MonopolyPool, GetIsPacket, ID_ISPACKET, 6, INT),
-    },
-    {},
-    {0, 6, 5, 2, 3, 4}};
+GameTableCheck::Expected MonopolyPoolCase()
+{
+    typedef Table_MonopolyPool T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(MonopolyPool), "Config/MonopolyPool.txt", GameTableCheck::HASH, 10000, 10000, 7, {}, {}, {}};
+    e.declOrder = {0, 6, 5, 2, 3, 4};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_REWARDID, 2, INT, GetRewardID()),
+        GTC_COL(ID_REWARDICON, 3, STRING, GetRewardIcon()),
+        GTC_COL(ID_REWARDNUM, 4, INT, GetRewardNum()),
+        GTC_COL(ID_QUALITY, 5, INT, GetQuality()),
+        GTC_COL(ID_ISPACKET, 6, INT, GetIsPacket()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MonopolyStoreyReward, 9999, 10000>, Table_MonopolyStoreyReward>::value,
               "record base");
-const TableCheck::Spec<Table_MonopolyStoreyReward> MONOPOLY_STOREY_REWARD = {
-    TC_FUNCS(MonopolyStoreyReward), true, 9999, 10000, 11,
-    {
-        TC_COL(Table_MonopolyStoreyReward, GetId, ID_ID, 0, INT),
-        TC_COL(Table_MonopolyStoreyReward, GetStoreyNum, ID_STOREYNUM, 2, INT),
-        TC_ELEM(Table_MonopolyStoreyReward, GetRewardbyIndex, ID_REWARD1, 3, INT, 0),
-        TC_ELEM(Table_MonopolyStoreyReward, GetNumbyIndex, ID_NUM1, 4, INT, 0),
-        TC_ELEM(Table_MonopolyStoreyReward, GetRewardbyIndex, ID_REWARD2, 5, INT, 1),
-        TC_ELEM(Table_MonopolyStoreyReward, GetNumbyIndex, ID_NUM2, 6, INT, 1),
-        TC_ELEM(Table_MonopolyStoreyReward, GetRewardbyIndex, ID_REWARD3, 7, INT, 2),
-        TC_ELEM(Table_MonopolyStoreyReward, GetNumbyIndex, ID_NUM3, 8, INT, 2),
-        TC_ELEM(Table_MonopolyStoreyReward, GetRewardbyIndex, ID_REWARD4, 9, INT, 3),
-        TC_ELEM(Table_MonopolyStoreyReward, GetNumbyIndex, ID_NUM4, 10, INT, 3),
-    },
-    {TC_COUNT(Table_MonopolyStoreyReward, getRewardCount, 4), TC_COUNT(Table_MonopolyStoreyReward, getNumCount, 4)},
-    {0, 4, 6, 8, 10, 3, 5, 7, 9, 2}};
+GameTableCheck::Expected MonopolyStoreyRewardCase()
+{
+    typedef Table_MonopolyStoreyReward T;
+    GameTableCheck::Expected e = {GTC_FUNCS(MonopolyStoreyReward), "Config/MonopolyStoreyReward.txt",
+        GameTableCheck::HASH, 9999, 10000, 11, {}, {}, {}};
+    e.declOrder = {0, 4, 6, 8, 10, 3, 5, 7, 9, 2};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_STOREYNUM, 2, INT, GetStoreyNum()),
+        GTC_COL(ID_REWARD1, 3, INT, GetRewardbyIndex(0)),
+        GTC_COL(ID_NUM1, 4, INT, GetNumbyIndex(0)),
+        GTC_COL(ID_REWARD2, 5, INT, GetRewardbyIndex(1)),
+        GTC_COL(ID_NUM2, 6, INT, GetNumbyIndex(1)),
+        GTC_COL(ID_REWARD3, 7, INT, GetRewardbyIndex(2)),
+        GTC_COL(ID_NUM3, 8, INT, GetNumbyIndex(2)),
+        GTC_COL(ID_REWARD4, 9, INT, GetRewardbyIndex(3)),
+        GTC_COL(ID_NUM4, 10, INT, GetNumbyIndex(3)),
+    };
+    e.counts = {GTC_COUNT(getRewardCount, 4), GTC_COUNT(getNumCount, 4)};
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TreasureIsland, 512, 512>, Table_TreasureIsland>::value,
               "record base");
-const TableCheck::Spec<Table_TreasureIsland> TREASURE_ISLAND = {
-    TC_FUNCS(TreasureIsland), true, 512, 512, 10,
-    {
-        TC_COL(Table_TreasureIsland, GetId, ID_ID, 0, INT),
-        TC_COL(Table_TreasureIsland, GetType, ID_TYPE, 2, INT),
-        TC_COL(Table_TreasureIsland, GetPositionX, ID_POSITIONX, 3, INT),
-        TC_COL(Table_TreasureIsland, GetPositionY, ID_POSITIONY, 4, INT),
-        TC_COL(Table_TreasureIsland, GetRewards, ID_REWARDS, 5, STRING),
-        TC_COL(Table_TreasureIsland, GetWeight, ID_WEIGHT, 6, STRING),
-        TC_COL(Table_TreasureIsland, GetCostItemId, ID_COSTITEMID, 7, INT),
-        TC_COL(Table_TreasureIsland, GetCost, ID_COST, 8, INT),
-        TC_COL(Table_TreasureIsland, GetBombHurtNum, ID_BOMBHURTNUM, 9, INT),
-    },
-    {},
-    {}};
+GameTableCheck::Expected TreasureIslandCase()
+{
+    typedef Table_TreasureIsland T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(TreasureIsland), "Config/TreasureIsland.txt", GameTableCheck::HASH, 512, 512, 10, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_TYPE, 2, INT, GetType()),
+        GTC_COL(ID_POSITIONX, 3, INT, GetPositionX()),
+        GTC_COL(ID_POSITIONY, 4, INT, GetPositionY()),
+        GTC_COL(ID_REWARDS, 5, STRING, GetRewards()),
+        GTC_COL(ID_WEIGHT, 6, STRING, GetWeight()),
+        GTC_COL(ID_COSTITEMID, 7, INT, GetCostItemId()),
+        GTC_COL(ID_COST, 8, INT, GetCost()),
+        GTC_COL(ID_BOMBHURTNUM, 9, INT, GetBombHurtNum()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TreasureIslandReward, 512, 512>, Table_TreasureIslandReward>::value,
               "record base");
-const TableCheck::Spec<Table_TreasureIslandReward> TREASURE_ISLAND_REWARD = {
-    TC_FUNCS(TreasureIslandReward), true, 512, 512, 5,
-    {
-        TC_COL(Table_TreasureIslandReward, GetId, ID_ID, 0, INT),
-        TC_COL(Table_TreasureIslandReward, GetType, ID_TYPE, 2, INT),
-        TC_COL(Table_TreasureIslandReward, GetItemId, ID_ITEMID, 3, INT),
-        TC_COL(Table_TreasureIslandReward, GetItemCount, ID_ITEMCOUNT, 4, INT),
-    },
-    {},
-    {}};
+GameTableCheck::Expected TreasureIslandRewardCase()
+{
+    typedef Table_TreasureIslandReward T;
+    GameTableCheck::Expected e = {GTC_FUNCS(TreasureIslandReward), "Config/TreasureIslandReward.txt",
+        GameTableCheck::HASH, 512, 512, 5, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_TYPE, 2, INT, GetType()),
+        GTC_COL(ID_ITEMID, 3, INT, GetItemId()),
+        GTC_COL(ID_ITEMCOUNT, 4, INT, GetItemCount()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TreasureIslandTime, 999, 1000>, Table_TreasureIslandTime>::value,
               "record base");
-const TableCheck::Spec<Table_TreasureIslandTime> TREASURE_ISLAND_TIME = {
-    TC_FUNCS(TreasureIslandTime), true, 999, 1000, 16,
-    {
-        TC_COL(Table_TreasureIslandTime, GetId, ID_ID, 0, INT),
-        TC_COL(Table_TreasureIslandTime, GetStartTime, ID_STARTTIME, 2, STRING),
-        TC_COL(Table_TreasureIslandTime, GetFinishTime, ID_FINISHTIME, 3, STRING),
-        TC_COL(Table_TreasureIslandTime, GetCostItemId, ID_COSTITEMID, 4, INT),
-        TC_COL(Table_TreasureIslandTime, GetSpecialItemId, ID_SPECIALITEMID, 5, INT),
-        TC_COL(Table_TreasureIslandTime, GetChipId, ID_CHIPID, 6, INT),
-        TC_COL(Table_TreasureIslandTime, GetChipRewardId, ID_CHIPREWARDID, 7, INT),
-        TC_COL(Table_TreasureIslandTime, GetChipExchangeNum, ID_CHIPEXCHANGENUM, 8, INT),
-        TC_COL(Table_TreasureIslandTime, GetIslandsNum, ID_ISLANDSNUM, 9, STRING),
-        TC_ELEM(Table_TreasureIslandTime, GetNpcDialoguebyIndex, ID_NPCDIALOGUE1, 10, STRING, 0),
-        TC_ELEM(Table_TreasureIslandTime, GetNpcDialoguebyIndex, ID_NPCDIALOGUE2, 11, STRING, 1),
-        TC_ELEM(Table_TreasureIslandTime, GetNpcDialoguebyIndex, ID_NPCDIALOGUE3, 12, STRING, 2),
-        TC_ELEM(Table_TreasureIslandTime, GetNpcDialoguebyIndex, ID_NPCDIALOGUE4, 13, STRING, 3),
-        TC_COL(Table_TreasureIslandTime, GetBombIcon, ID_BOMBICON, 14, STRING),
-        TC_COL(Table_TreasureIslandTime, GetBroadcastID, ID_BROADCASTID, 15, INT),
-    },
-    {TC_COUNT(Table_TreasureIslandTime, getNpcDialogueCount, 4)},
-    {}};
+GameTableCheck::Expected TreasureIslandTimeCase()
+{
+    typedef Table_TreasureIslandTime T;
+    GameTableCheck::Expected e = {GTC_FUNCS(TreasureIslandTime), "Config/TreasureIslandTime.txt",
+        GameTableCheck::HASH, 999, 1000, 16, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_STARTTIME, 2, STRING, GetStartTime()),
+        GTC_COL(ID_FINISHTIME, 3, STRING, GetFinishTime()),
+        GTC_COL(ID_COSTITEMID, 4, INT, GetCostItemId()),
+        GTC_COL(ID_SPECIALITEMID, 5, INT, GetSpecialItemId()),
+        GTC_COL(ID_CHIPID, 6, INT, GetChipId()),
+        GTC_COL(ID_CHIPREWARDID, 7, INT, GetChipRewardId()),
+        GTC_COL(ID_CHIPEXCHANGENUM, 8, INT, GetChipExchangeNum()),
+        GTC_COL(ID_ISLANDSNUM, 9, STRING, GetIslandsNum()),
+        GTC_COL(ID_NPCDIALOGUE1, 10, STRING, GetNpcDialoguebyIndex(0)),
+        GTC_COL(ID_NPCDIALOGUE2, 11, STRING, GetNpcDialoguebyIndex(1)),
+        GTC_COL(ID_NPCDIALOGUE3, 12, STRING, GetNpcDialoguebyIndex(2)),
+        GTC_COL(ID_NPCDIALOGUE4, 13, STRING, GetNpcDialoguebyIndex(3)),
+        GTC_COL(ID_BOMBICON, 14, STRING, GetBombIcon()),
+        GTC_COL(ID_BROADCASTID, 15, INT, GetBroadcastID()),
+    };
+    e.counts = {GTC_COUNT(getNpcDialogueCount, 4)};
+    return e;
+}
 
 TEST(AwardTables, LoginCardAndWheelAward)
 {
-    TableCheck::CheckTable(BOON_CARD);
-    TableCheck::CheckTable(LOG_IN_AWARD);
-    TableCheck::CheckTable(LUCKY_WHEEL);
-    TableCheck::CheckTable(QV_AWARD);
-    TableCheck::CheckTable(SCRAPING_CARD);
+    GameTableCheck::CheckTable(BoonCardCase());
+    GameTableCheck::CheckTable(LogInAwardCase());
+    GameTableCheck::CheckTable(LuckyWheelCase());
+    GameTableCheck::CheckTable(QVAwardCase());
+    GameTableCheck::CheckTable(ScrapingCardCase());
 }
 
 TEST(AwardTables, Lottery)
 {
-    TableCheck::CheckTable(LOTTERY_TICKET_AWARD);
-    TableCheck::CheckTable(LOTTERY_TICKET_AWARD_WEIGHT);
-    TableCheck::CheckTable(NEW_LOTTERY_TICKET);
-    TableCheck::CheckTable(NEW_LOTTERY_TICKET_REWARD);
+    GameTableCheck::CheckTable(LotteryTicketAwardCase());
+    GameTableCheck::CheckTable(LotteryTicketAwardWeightCase());
+    GameTableCheck::CheckTable(NewLotteryTicketCase());
+    GameTableCheck::CheckTable(NewLotteryTicketRewardCase());
 }
 
 TEST(AwardTables, Jackpot)
 {
-    TableCheck::CheckTable(JACKPOT_ACTIVITY);
-    TableCheck::CheckTable(JACKPOT_POOL);
-    TableCheck::CheckTable(JACKPOT_TASK_REWARD);
+    GameTableCheck::CheckTable(JackpotActivityCase());
+    GameTableCheck::CheckTable(JackpotPoolCase());
+    GameTableCheck::CheckTable(JackpotTaskRewardCase());
 }
 
 TEST(AwardTables, BoardWalk)
 {
-    TableCheck::CheckTable(MONOPOLY_ACTIVITY);
-    TableCheck::CheckTable(MONOPOLY_POOL);
-    TableCheck::CheckTable(MONOPOLY_STOREY_REWARD);
+    GameTableCheck::CheckTable(MonopolyActivityCase());
+    GameTableCheck::CheckTable(MonopolyPoolCase());
+    GameTableCheck::CheckTable(MonopolyStoreyRewardCase());
 }
 
 TEST(AwardTables, TreasureIsland)
 {
-    TableCheck::CheckTable(TREASURE_ISLAND);
-    TableCheck::CheckTable(TREASURE_ISLAND_REWARD);
-    TableCheck::CheckTable(TREASURE_ISLAND_TIME);
+    GameTableCheck::CheckTable(TreasureIslandCase());
+    GameTableCheck::CheckTable(TreasureIslandRewardCase());
+    GameTableCheck::CheckTable(TreasureIslandTimeCase());
 }
 
 }   // namespace

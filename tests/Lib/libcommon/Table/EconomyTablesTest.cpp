@@ -1,6 +1,6 @@
 // Shop, payment, reward, drop-bag, regulation and rate tables: each module against its column list.
 
-#include "EconomyTaskTableCheck.h"
+#include "GameTableCheck.h"
 
 #include "Table_BonusReturnRegulationRate.h"
 #include "Table_DailyBox.h"
@@ -26,336 +26,392 @@
 namespace
 {
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_Discount, 999, 1000>, Table_Discount>::value, "record base");
-const TableCheck::Spec<Table_Discount> DISCOUNT = {
-    TC_FUNCS(Discount), true, 999, 1000, 5,
-    {
-        TC_COL(Table_Discount, GetId, ID_ID, 0, INT),
-        TC_COL(Table_Discount, GetRate, ID_RATE, 2, STRING),
-        TC_COL(Table_Discount, GetWeight, ID_WEIGHT, 3, STRING),
-        TC_COL(Table_Discount, GetLimitDay, ID_LIMITDAY, 4, STRING),
-    },
-    {},
-    {0, 4, 2, 3}};
+GameTableCheck::Expected DiscountCase()
+{
+    typedef Table_Discount T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(Discount), "Config/Discount.txt", GameTableCheck::HASH, 999, 1000, 5, {}, {}, {}};
+    e.declOrder = {0, 4, 2, 3};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_RATE, 2, STRING, GetRate()),
+        GTC_COL(ID_WEIGHT, 3, STRING, GetWeight()),
+        GTC_COL(ID_LIMITDAY, 4, STRING, GetLimitDay()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_FirstPayAward, 9999, 10000>, Table_FirstPayAward>::value,
               "record base");
-const TableCheck::Spec<Table_FirstPayAward> FIRST_PAY_AWARD = {
-    TC_FUNCS(FirstPayAward), false, 9999, 10000, 5,
-    {
-        TC_COL(Table_FirstPayAward, GetId, ID_ID, 0, INT),
-        TC_COL(Table_FirstPayAward, GetSex, ID_SEX, 2, INT),
-        TC_COL(Table_FirstPayAward, GetItemId, ID_ITEMID, 3, STRING),
-        TC_COL(Table_FirstPayAward, GetItemNum, ID_ITEMNUM, 4, STRING),
-    },
-    {},
-    {0, 3, 4, 2}};
+GameTableCheck::Expected FirstPayAwardCase()
+{
+    typedef Table_FirstPayAward T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(FirstPayAward), "Config/FirstPayAward.txt", GameTableCheck::SEQUENCE, 9999, 10000, 5, {}, {}, {}};
+    e.declOrder = {0, 3, 4, 2};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_SEX, 2, INT, GetSex()),
+        GTC_COL(ID_ITEMID, 3, STRING, GetItemId()),
+        GTC_COL(ID_ITEMNUM, 4, STRING, GetItemNum()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_Recharge, 99999, 100000>, Table_Recharge>::value,
               "record base");
-const TableCheck::Spec<Table_Recharge> RECHARGE = {
-    TC_FUNCS(Recharge), false, 99999, 100000, 15,
-    {
-        TC_COL(Table_Recharge, GetId, ID_ID, 0, INT),
-        TC_COL(Table_Recharge, GetName, ID_NAME, 2, INT),
-        TC_COL(Table_Recharge, GetDesID, ID_DESID, 3, INT),
-        TC_COL(Table_Recharge, GetGOODSID, ID_GOODSID, 4, INT),
-        TC_COL(Table_Recharge, GetItem, ID_ITEM, 5, STRING),
-        TC_COL(Table_Recharge, GetShowMoney, ID_SHOWMONEY, 6, STRING),
-        TC_COL(Table_Recharge, GetQVNum, ID_QVNUM, 7, INT),
-        TC_COL(Table_Recharge, GetDropID, ID_DROPID, 8, INT),
-        TC_COL(Table_Recharge, GetBackGroundPath, ID_BACKGROUNDPATH, 9, STRING),
-        TC_COL(Table_Recharge, GetIconPath, ID_ICONPATH, 10, STRING),
-        TC_COL(Table_Recharge, GetSkewPath, ID_SKEWPATH, 11, STRING),
-        TC_COL(Table_Recharge, GetSkewTextId, ID_SKEWTEXTID, 12, INT),
-        TC_COL(Table_Recharge, GetExtraTextId, ID_EXTRATEXTID, 13, INT),
-        TC_COL(Table_Recharge, GetPlusSign, ID_PLUSSIGN, 14, INT),
-    },
-    {},
-    {}};
+GameTableCheck::Expected RechargeCase()
+{
+    typedef Table_Recharge T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(Recharge), "Config/Recharge.txt", GameTableCheck::SEQUENCE, 99999, 100000, 15, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_NAME, 2, INT, GetName()),
+        GTC_COL(ID_DESID, 3, INT, GetDesID()),
+        GTC_COL(ID_GOODSID, 4, INT, GetGOODSID()),
+        GTC_COL(ID_ITEM, 5, STRING, GetItem()),
+        GTC_COL(ID_SHOWMONEY, 6, STRING, GetShowMoney()),
+        GTC_COL(ID_QVNUM, 7, INT, GetQVNum()),
+        GTC_COL(ID_DROPID, 8, INT, GetDropID()),
+        GTC_COL(ID_BACKGROUNDPATH, 9, STRING, GetBackGroundPath()),
+        GTC_COL(ID_ICONPATH, 10, STRING, GetIconPath()),
+        GTC_COL(ID_SKEWPATH, 11, STRING, GetSkewPath()),
+        GTC_COL(ID_SKEWTEXTID, 12, INT, GetSkewTextId()),
+        GTC_COL(ID_EXTRATEXTID, 13, INT, GetExtraTextId()),
+        GTC_COL(ID_PLUSSIGN, 14, INT, GetPlusSign()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_Shop, 9999, 1000>, Table_Shop>::value, "record base");
-const TableCheck::Spec<Table_Shop> SHOP = {
-    TC_FUNCS(Shop), true, 9999, 1000, 27,
-    {
-        TC_COL(Table_Shop, GetId, ID_ID, 0, INT),
-        TC_COL(Table_Shop, GetName, ID_NAME, 2, INT),
-        TC_COL(Table_Shop, GetDesID, ID_DESID, 3, INT),
-        TC_COL(Table_Shop, GetIconPath, ID_ICONPATH, 4, STRING),
-        TC_COL(Table_Shop, GetList, ID_LIST, 5, INT),
-        TC_COL(Table_Shop, GetItem, ID_ITEM, 6, INT),
-        TC_COL(Table_Shop, GetItemNum, ID_ITEMNUM, 7, INT),
-        TC_COL(Table_Shop, GetCurrency, ID_CURRENCY, 8, INT),
-        TC_COL(Table_Shop, GetExpendItem, ID_EXPENDITEM, 9, INT),
-        TC_COL(Table_Shop, GetPrice, ID_PRICE, 10, INT),
-        TC_COL(Table_Shop, GetDiscount, ID_DISCOUNT, 11, INT),
-        TC_COL(Table_Shop, GetDiscountBegin, ID_DISCOUNTBEGIN, 12, INT),
-        TC_COL(Table_Shop, GetDiscountEnd, ID_DISCOUNTEND, 13, INT),
-        TC_COL(Table_Shop, GetStockCount, ID_STOCKCOUNT, 14, INT),
-        TC_COL(Table_Shop, GetStockCycle, ID_STOCKCYCLE, 15, INT),
-        TC_COL(Table_Shop, GetSex, ID_SEX, 16, INT),
-        TC_COL(Table_Shop, GetType, ID_TYPE, 17, INT),
-        TC_COL(Table_Shop, GetRealShop, ID_REALSHOP, 18, INT),
-        TC_COL(Table_Shop, GetRechargeTxT, ID_RECHARGETXT, 19, INT),
-        TC_COL(Table_Shop, GetRechargeID, ID_RECHARGEID, 20, STRING),
-        TC_COL(Table_Shop, GetBatch, ID_BATCH, 21, INT),
-        TC_COL(Table_Shop, GetRechargebagID, ID_RECHARGEBAGID, 22, INT),
-        TC_COL(Table_Shop, GetQVmpID, ID_QVMPID, 23, INT),
-        TC_COL(Table_Shop, GetDiscountId, ID_DISCOUNTID, 24, INT),
-        TC_COL(Table_Shop, GetOpenTime, ID_OPENTIME, 25, STRING),
-        TC_COL(Table_Shop, GetCloseTime, ID_CLOSETIME, 26, STRING),
-    },
-    {},
-    {}};
+GameTableCheck::Expected ShopCase()
+{
+    typedef Table_Shop T;
+    GameTableCheck::Expected e = {GTC_FUNCS(Shop), "Config/Shop.txt", GameTableCheck::HASH, 9999, 1000, 27, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_NAME, 2, INT, GetName()),
+        GTC_COL(ID_DESID, 3, INT, GetDesID()),
+        GTC_COL(ID_ICONPATH, 4, STRING, GetIconPath()),
+        GTC_COL(ID_LIST, 5, INT, GetList()),
+        GTC_COL(ID_ITEM, 6, INT, GetItem()),
+        GTC_COL(ID_ITEMNUM, 7, INT, GetItemNum()),
+        GTC_COL(ID_CURRENCY, 8, INT, GetCurrency()),
+        GTC_COL(ID_EXPENDITEM, 9, INT, GetExpendItem()),
+        GTC_COL(ID_PRICE, 10, INT, GetPrice()),
+        GTC_COL(ID_DISCOUNT, 11, INT, GetDiscount()),
+        GTC_COL(ID_DISCOUNTBEGIN, 12, INT, GetDiscountBegin()),
+        GTC_COL(ID_DISCOUNTEND, 13, INT, GetDiscountEnd()),
+        GTC_COL(ID_STOCKCOUNT, 14, INT, GetStockCount()),
+        GTC_COL(ID_STOCKCYCLE, 15, INT, GetStockCycle()),
+        GTC_COL(ID_SEX, 16, INT, GetSex()),
+        GTC_COL(ID_TYPE, 17, INT, GetType()),
+        GTC_COL(ID_REALSHOP, 18, INT, GetRealShop()),
+        GTC_COL(ID_RECHARGETXT, 19, INT, GetRechargeTxT()),
+        GTC_COL(ID_RECHARGEID, 20, STRING, GetRechargeID()),
+        GTC_COL(ID_BATCH, 21, INT, GetBatch()),
+        GTC_COL(ID_RECHARGEBAGID, 22, INT, GetRechargebagID()),
+        GTC_COL(ID_QVMPID, 23, INT, GetQVmpID()),
+        GTC_COL(ID_DISCOUNTID, 24, INT, GetDiscountId()),
+        GTC_COL(ID_OPENTIME, 25, STRING, GetOpenTime()),
+        GTC_COL(ID_CLOSETIME, 26, STRING, GetCloseTime()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_DailyBox, 1999, 2000>, Table_DailyBox>::value, "record base");
-const TableCheck::Spec<Table_DailyBox> DAILY_BOX = {
-    TC_FUNCS(DailyBox), true, 1999, 2000, 5,
-    {
-        TC_COL(Table_DailyBox, GetId, ID_ID, 0, INT),
-        TC_COL(Table_DailyBox, GetItem, ID_ITEM, 2, STRING),
-        TC_COL(Table_DailyBox, GetCount, ID_COUNT, 3, STRING),
-        TC_COL(Table_DailyBox, GetWeight, ID_WEIGHT, 4, INT),
-    },
-    {},
-    {3, 0, 2, 4}};
+GameTableCheck::Expected DailyBoxCase()
+{
+    typedef Table_DailyBox T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(DailyBox), "Config/DailyBox.txt", GameTableCheck::HASH, 1999, 2000, 5, {}, {}, {}};
+    e.declOrder = {3, 0, 2, 4};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_ITEM, 2, STRING, GetItem()),
+        GTC_COL(ID_COUNT, 3, STRING, GetCount()),
+        GTC_COL(ID_WEIGHT, 4, INT, GetWeight()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_DropBag, 8191, 8192>, Table_DropBag>::value, "record base");
-const TableCheck::Spec<Table_DropBag> DROP_BAG = {
-    TC_FUNCS(DropBag), true, 8191, 8192, 49,
-    {
-        TC_COL(Table_DropBag, GetId, ID_ID, 0, INT),
-        TC_COL(Table_DropBag, GetKind, ID_KIND, 2, INT),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG1, 3, STRING, 0),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM1, 4, INT, 0),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM1, 5, INT, 0),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG2, 6, STRING, 1),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM2, 7, INT, 1),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM2, 8, INT, 1),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG3, 9, STRING, 2),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM3, 10, INT, 2),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM3, 11, INT, 2),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG4, 12, STRING, 3),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM4, 13, INT, 3),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM4, 14, INT, 3),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG5, 15, STRING, 4),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM5, 16, INT, 4),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM5, 17, INT, 4),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG6, 18, STRING, 5),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM6, 19, INT, 5),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM6, 20, INT, 5),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG7, 21, STRING, 6),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM7, 22, INT, 6),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM7, 23, INT, 6),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG8, 24, STRING, 7),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM8, 25, INT, 7),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM8, 26, INT, 7),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG9, 27, STRING, 8),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM9, 28, INT, 8),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM9, 29, INT, 8),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG10, 30, STRING, 9),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM10, 31, INT, 9),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM10, 32, INT, 9),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG11, 33, STRING, 10),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM11, 34, INT, 10),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM11, 35, INT, 10),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG12, 36, STRING, 11),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM12, 37, INT, 11),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM12, 38, INT, 11),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG13, 39, STRING, 12),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM13, 40, INT, 12),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM13, 41, INT, 12),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG14, 42, STRING, 13),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM14, 43, INT, 13),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM14, 44, INT, 13),
-        TC_ELEM(Table_DropBag, GetBagbyIndex, ID_BAG15, 45, STRING, 14),
-        TC_ELEM(Table_DropBag, GetMinNumbyIndex, ID_MINNUM15, 46, INT, 14),
-        TC_ELEM(Table_DropBag, GetMaxNumbyIndex, ID_MAXNUM15, 47, INT, 14),
-        TC_COL(Table_DropBag, GetWheelID, ID_WHEELID, 48, INT),
-    },
-    {TC_COUNT(Table_DropBag, getBagCount, 15), TC_COUNT(Table_DropBag, getMinNumCount, 15),
-     TC_COUNT(Table_DropBag, getMaxNumCount, 15)},
+GameTableCheck::Expected DropBagCase()
+{
+    typedef Table_DropBag T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(DropBag), "Config/DropBag.txt", GameTableCheck::HASH, 8191, 8192, 49, {}, {}, {}};
     // The bags, then Id, Kind and WheelID, then the maximum and the minimum numbers.
-    {3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39, 42, 45,
-     0, 2, 48,
-     5, 8, 11, 14, 17, 20, 23, 26, 29, 32, 35, 38, 41, 44, 47,
-     4, 7, 10, 13, 16, 19, 22, 25, 28, 31, 34, 37, 40, 43, 46}};
+    e.declOrder = {
+        3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39, 42, 45, 0, 2, 48, 5, 8, 11, 14, 17, 20, 23, 26, 29, 32, 35,
+        38, 41, 44, 47, 4, 7, 10, 13, 16, 19, 22, 25, 28, 31, 34, 37, 40, 43, 46};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_KIND, 2, INT, GetKind()),
+        GTC_COL(ID_BAG1, 3, STRING, GetBagbyIndex(0)),
+        GTC_COL(ID_MINNUM1, 4, INT, GetMinNumbyIndex(0)),
+        GTC_COL(ID_MAXNUM1, 5, INT, GetMaxNumbyIndex(0)),
+        GTC_COL(ID_BAG2, 6, STRING, GetBagbyIndex(1)),
+        GTC_COL(ID_MINNUM2, 7, INT, GetMinNumbyIndex(1)),
+        GTC_COL(ID_MAXNUM2, 8, INT, GetMaxNumbyIndex(1)),
+        GTC_COL(ID_BAG3, 9, STRING, GetBagbyIndex(2)),
+        GTC_COL(ID_MINNUM3, 10, INT, GetMinNumbyIndex(2)),
+        GTC_COL(ID_MAXNUM3, 11, INT, GetMaxNumbyIndex(2)),
+        GTC_COL(ID_BAG4, 12, STRING, GetBagbyIndex(3)),
+        GTC_COL(ID_MINNUM4, 13, INT, GetMinNumbyIndex(3)),
+        GTC_COL(ID_MAXNUM4, 14, INT, GetMaxNumbyIndex(3)),
+        GTC_COL(ID_BAG5, 15, STRING, GetBagbyIndex(4)),
+        GTC_COL(ID_MINNUM5, 16, INT, GetMinNumbyIndex(4)),
+        GTC_COL(ID_MAXNUM5, 17, INT, GetMaxNumbyIndex(4)),
+        GTC_COL(ID_BAG6, 18, STRING, GetBagbyIndex(5)),
+        GTC_COL(ID_MINNUM6, 19, INT, GetMinNumbyIndex(5)),
+        GTC_COL(ID_MAXNUM6, 20, INT, GetMaxNumbyIndex(5)),
+        GTC_COL(ID_BAG7, 21, STRING, GetBagbyIndex(6)),
+        GTC_COL(ID_MINNUM7, 22, INT, GetMinNumbyIndex(6)),
+        GTC_COL(ID_MAXNUM7, 23, INT, GetMaxNumbyIndex(6)),
+        GTC_COL(ID_BAG8, 24, STRING, GetBagbyIndex(7)),
+        GTC_COL(ID_MINNUM8, 25, INT, GetMinNumbyIndex(7)),
+        GTC_COL(ID_MAXNUM8, 26, INT, GetMaxNumbyIndex(7)),
+        GTC_COL(ID_BAG9, 27, STRING, GetBagbyIndex(8)),
+        GTC_COL(ID_MINNUM9, 28, INT, GetMinNumbyIndex(8)),
+        GTC_COL(ID_MAXNUM9, 29, INT, GetMaxNumbyIndex(8)),
+        GTC_COL(ID_BAG10, 30, STRING, GetBagbyIndex(9)),
+        GTC_COL(ID_MINNUM10, 31, INT, GetMinNumbyIndex(9)),
+        GTC_COL(ID_MAXNUM10, 32, INT, GetMaxNumbyIndex(9)),
+        GTC_COL(ID_BAG11, 33, STRING, GetBagbyIndex(10)),
+        GTC_COL(ID_MINNUM11, 34, INT, GetMinNumbyIndex(10)),
+        GTC_COL(ID_MAXNUM11, 35, INT, GetMaxNumbyIndex(10)),
+        GTC_COL(ID_BAG12, 36, STRING, GetBagbyIndex(11)),
+        GTC_COL(ID_MINNUM12, 37, INT, GetMinNumbyIndex(11)),
+        GTC_COL(ID_MAXNUM12, 38, INT, GetMaxNumbyIndex(11)),
+        GTC_COL(ID_BAG13, 39, STRING, GetBagbyIndex(12)),
+        GTC_COL(ID_MINNUM13, 40, INT, GetMinNumbyIndex(12)),
+        GTC_COL(ID_MAXNUM13, 41, INT, GetMaxNumbyIndex(12)),
+        GTC_COL(ID_BAG14, 42, STRING, GetBagbyIndex(13)),
+        GTC_COL(ID_MINNUM14, 43, INT, GetMinNumbyIndex(13)),
+        GTC_COL(ID_MAXNUM14, 44, INT, GetMaxNumbyIndex(13)),
+        GTC_COL(ID_BAG15, 45, STRING, GetBagbyIndex(14)),
+        GTC_COL(ID_MINNUM15, 46, INT, GetMinNumbyIndex(14)),
+        GTC_COL(ID_MAXNUM15, 47, INT, GetMaxNumbyIndex(14)),
+        GTC_COL(ID_WHEELID, 48, INT, GetWheelID()),
+    };
+    e.counts = {GTC_COUNT(getBagCount, 15), GTC_COUNT(getMinNumCount, 15), GTC_COUNT(getMaxNumCount, 15)};
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_Reward, 8191, 8192>, Table_Reward>::value, "record base");
-const TableCheck::Spec<Table_Reward> REWARD = {
-    TC_FUNCS(Reward), true, 8191, 8192, 14,
-    {
-        TC_COL(Table_Reward, GetId, ID_ID, 0, INT),
-        TC_COL(Table_Reward, GetItemId, ID_ITEMID, 2, INT),
-        TC_COL(Table_Reward, GetNum, ID_NUM, 3, INT),
-        TC_COL(Table_Reward, GetNumMin, ID_NUMMIN, 4, INT),
-        TC_COL(Table_Reward, GetNumMax, ID_NUMMAX, 5, INT),
-        TC_COL(Table_Reward, GetProbability, ID_PROBABILITY, 6, INT),
-        TC_ELEM(Table_Reward, GetControlProbabilitybyIndex, ID_CONTROLPROBABILITY1, 7, INT, 0),
-        TC_ELEM(Table_Reward, GetControlProbabilitybyIndex, ID_CONTROLPROBABILITY2, 8, INT, 1),
-        TC_ELEM(Table_Reward, GetControlProbabilitybyIndex, ID_CONTROLPROBABILITY3, 9, INT, 2),
-        TC_ELEM(Table_Reward, GetControlProbabilitybyIndex, ID_CONTROLPROBABILITY4, 10, INT, 3),
-        TC_COL(Table_Reward, GetQiukaAdjustID, ID_QIUKAADJUSTID, 11, INT),
-        TC_COL(Table_Reward, GetWheelType, ID_WHEELTYPE, 12, INT),
-        TC_COL(Table_Reward, GetTimes, ID_TIMES, 13, INT),
-    },
-    {TC_COUNT(Table_Reward, getControlProbabilityCount, 4)},
-    {7, 8, 9, 10, 0, 2, 3, 5, 4, 6, 11, 13, 12}};
+GameTableCheck::Expected RewardCase()
+{
+    typedef Table_Reward T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(Reward), "Config/Reward.txt", GameTableCheck::HASH, 8191, 8192, 14, {}, {}, {}};
+    e.declOrder = {7, 8, 9, 10, 0, 2, 3, 5, 4, 6, 11, 13, 12};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_ITEMID, 2, INT, GetItemId()),
+        GTC_COL(ID_NUM, 3, INT, GetNum()),
+        GTC_COL(ID_NUMMIN, 4, INT, GetNumMin()),
+        GTC_COL(ID_NUMMAX, 5, INT, GetNumMax()),
+        GTC_COL(ID_PROBABILITY, 6, INT, GetProbability()),
+        GTC_COL(ID_CONTROLPROBABILITY1, 7, INT, GetControlProbabilitybyIndex(0)),
+        GTC_COL(ID_CONTROLPROBABILITY2, 8, INT, GetControlProbabilitybyIndex(1)),
+        GTC_COL(ID_CONTROLPROBABILITY3, 9, INT, GetControlProbabilitybyIndex(2)),
+        GTC_COL(ID_CONTROLPROBABILITY4, 10, INT, GetControlProbabilitybyIndex(3)),
+        GTC_COL(ID_QIUKAADJUSTID, 11, INT, GetQiukaAdjustID()),
+        GTC_COL(ID_WHEELTYPE, 12, INT, GetWheelType()),
+        GTC_COL(ID_TIMES, 13, INT, GetTimes()),
+    };
+    e.counts = {GTC_COUNT(getControlProbabilityCount, 4)};
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RewardGroupValue, 50, 50>, Table_RewardGroupValue>::value,
               "record base");
-const TableCheck::Spec<Table_RewardGroupValue> REWARD_GROUP_VALUE = {
-    TC_FUNCS(RewardGroupValue), true, 50, 50, 6,
-    {
-        TC_COL(Table_RewardGroupValue, GetId, ID_ID, 0, INT),
-        TC_ELEM(Table_RewardGroupValue, GetValuebyIndex, ID_VALUE1, 2, INT, 0),
-        TC_ELEM(Table_RewardGroupValue, GetValuebyIndex, ID_VALUE2, 3, INT, 1),
-        TC_ELEM(Table_RewardGroupValue, GetValuebyIndex, ID_VALUE3, 4, INT, 2),
-        TC_ELEM(Table_RewardGroupValue, GetValuebyIndex, ID_VALUE4, 5, INT, 3),
-    },
-    {TC_COUNT(Table_RewardGroupValue, getValueCount, 4)},
-    {0, 2, 3, 4, 5}};
+GameTableCheck::Expected RewardGroupValueCase()
+{
+    typedef Table_RewardGroupValue T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(RewardGroupValue), "Config/RewardGroupValue.txt", GameTableCheck::HASH, 50, 50, 6, {}, {}, {}};
+    e.declOrder = {0, 2, 3, 4, 5};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_VALUE1, 2, INT, GetValuebyIndex(0)),
+        GTC_COL(ID_VALUE2, 3, INT, GetValuebyIndex(1)),
+        GTC_COL(ID_VALUE3, 4, INT, GetValuebyIndex(2)),
+        GTC_COL(ID_VALUE4, 5, INT, GetValuebyIndex(3)),
+    };
+    e.counts = {GTC_COUNT(getValueCount, 4)};
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_BonusReturnRegulationRate, 999, 1000>, Table_BonusReturnRegulationRate>::value,
               "record base");
-const TableCheck::Spec<Table_BonusReturnRegulationRate> BONUS_RETURN_REGULATION_RATE = {
-    TC_FUNCS(BonusReturnRegulationRate), false, 999, 1000, 10,
-    {
-        TC_COL(Table_BonusReturnRegulationRate, GetID, ID_ID, 0, INT),
-        TC_COL(Table_BonusReturnRegulationRate, GetRoomType, ID_ROOMTYPE, 2, STRING),
-        TC_COL(Table_BonusReturnRegulationRate, GetBonusCondition, ID_BONUSCONDITION, 3, INT),
-        TC_COL(Table_BonusReturnRegulationRate, GetBonusProportion, ID_BONUSPROPORTION, 4, INT),
-        TC_COL(Table_BonusReturnRegulationRate, GetBonusCoefficient, ID_BONUSCOEFFICIENT, 5, INT),
-        TC_COL(Table_BonusReturnRegulationRate, GetBalanceLimit, ID_BALANCELIMIT, 6, STRING),
-        TC_COL(Table_BonusReturnRegulationRate, GetBalanceCoefficient, ID_BALANCECOEFFICIENT, 7, STRING),
-        TC_COL(Table_BonusReturnRegulationRate, GetSecureScore, ID_SECURESCORE, 8, STRING),
-        TC_COL(Table_BonusReturnRegulationRate, GetSecurityCoefficient, ID_SECURITYCOEFFICIENT, 9, STRING),
-    },
-    {},
-    {}};
+GameTableCheck::Expected BonusReturnRegulationRateCase()
+{
+    typedef Table_BonusReturnRegulationRate T;
+    GameTableCheck::Expected e = {GTC_FUNCS(BonusReturnRegulationRate), "Config/BonusReturnRegulationRate.txt",
+        GameTableCheck::SEQUENCE, 999, 1000, 10, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetID()),
+        GTC_COL(ID_ROOMTYPE, 2, STRING, GetRoomType()),
+        GTC_COL(ID_BONUSCONDITION, 3, INT, GetBonusCondition()),
+        GTC_COL(ID_BONUSPROPORTION, 4, INT, GetBonusProportion()),
+        GTC_COL(ID_BONUSCOEFFICIENT, 5, INT, GetBonusCoefficient()),
+        GTC_COL(ID_BALANCELIMIT, 6, STRING, GetBalanceLimit()),
+        GTC_COL(ID_BALANCECOEFFICIENT, 7, STRING, GetBalanceCoefficient()),
+        GTC_COL(ID_SECURESCORE, 8, STRING, GetSecureScore()),
+        GTC_COL(ID_SECURITYCOEFFICIENT, 9, STRING, GetSecurityCoefficient()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_PersonalIncomeRegulationRate, 99, 100>, Table_PersonalIncomeRegulationRate>::value,
               "record base");
-const TableCheck::Spec<Table_PersonalIncomeRegulationRate> PERSONAL_INCOME_REGULATION_RATE = {
-    TC_FUNCS(PersonalIncomeRegulationRate), false, 99, 100, 6,
-    {
-        TC_COL(Table_PersonalIncomeRegulationRate, GetID, ID_ID, 0, INT),
-        TC_COL(Table_PersonalIncomeRegulationRate, GetMatchId, ID_MATCHID, 2, INT),
-        TC_COL(Table_PersonalIncomeRegulationRate, GetAttackNumbers, ID_ATTACKNUMBERS, 3, INT),
-        TC_COL(Table_PersonalIncomeRegulationRate, GetOffsetCondition, ID_OFFSETCONDITION, 4, STRING),
-        TC_COL(Table_PersonalIncomeRegulationRate, GetAdjustmentCoefficient, ID_ADJUSTMENTCOEFFICIENT, 5, STRING),
-    },
-    {},
-    {}};
+GameTableCheck::Expected PersonalIncomeRegulationRateCase()
+{
+    typedef Table_PersonalIncomeRegulationRate T;
+    GameTableCheck::Expected e = {GTC_FUNCS(PersonalIncomeRegulationRate), "Config/PersonalIncomeRegulationRate.txt",
+        GameTableCheck::SEQUENCE, 99, 100, 6, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetID()),
+        GTC_COL(ID_MATCHID, 2, INT, GetMatchId()),
+        GTC_COL(ID_ATTACKNUMBERS, 3, INT, GetAttackNumbers()),
+        GTC_COL(ID_OFFSETCONDITION, 4, STRING, GetOffsetCondition()),
+        GTC_COL(ID_ADJUSTMENTCOEFFICIENT, 5, STRING, GetAdjustmentCoefficient()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_NewPlayerRate, 500, 500>, Table_NewPlayerRate>::value,
               "record base");
-const TableCheck::Spec<Table_NewPlayerRate> NEW_PLAYER_RATE = {
-    TC_FUNCS(NewPlayerRate), true, 500, 500, 5,
-    {
-        TC_COL(Table_NewPlayerRate, GetId, ID_ID, 0, INT),
-        TC_COL(Table_NewPlayerRate, GetMatchTblId, ID_MATCHTBLID, 2, INT),
-        TC_COL(Table_NewPlayerRate, GetLevelStage, ID_LEVELSTAGE, 3, STRING),
-        TC_COL(Table_NewPlayerRate, GetRate, ID_RATE, 4, INT),
-    },
-    {},
-    {}};
+GameTableCheck::Expected NewPlayerRateCase()
+{
+    typedef Table_NewPlayerRate T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(NewPlayerRate), "Config/NewPlayerRate.txt", GameTableCheck::HASH, 500, 500, 5, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_MATCHTBLID, 2, INT, GetMatchTblId()),
+        GTC_COL(ID_LEVELSTAGE, 3, STRING, GetLevelStage()),
+        GTC_COL(ID_RATE, 4, INT, GetRate()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_StageRate, 500, 500>, Table_StageRate>::value, "record base");
-const TableCheck::Spec<Table_StageRate> STAGE_RATE = {
-    TC_FUNCS(StageRate), true, 500, 500, 5,
-    {
-        TC_COL(Table_StageRate, GetId, ID_ID, 0, INT),
-        TC_COL(Table_StageRate, GetMatchTblId, ID_MATCHTBLID, 2, INT),
-        TC_COL(Table_StageRate, GetDailyAcc, ID_DAILYACC, 3, STRING),
-        TC_COL(Table_StageRate, GetRate, ID_RATE, 4, INT),
-    },
-    {},
-    {}};
+GameTableCheck::Expected StageRateCase()
+{
+    typedef Table_StageRate T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(StageRate), "Config/StageRate.txt", GameTableCheck::HASH, 500, 500, 5, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_MATCHTBLID, 2, INT, GetMatchTblId()),
+        GTC_COL(ID_DAILYACC, 3, STRING, GetDailyAcc()),
+        GTC_COL(ID_RATE, 4, INT, GetRate()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateDiamondConfig, 50000, 50000>, Table_RateDiamondConfig>::value,
               "record base");
-const TableCheck::Spec<Table_RateDiamondConfig> RATE_DIAMOND_CONFIG = {
-    TC_FUNCS(RateDiamondConfig), true, 50000, 50000, 4,
-    {
-        TC_COL(Table_RateDiamondConfig, GetId, ID_ID, 0, INT),
-        TC_ELEM(Table_RateDiamondConfig, GetDiamondParambyIndex, ID_DIAMONDPARAM1, 2, FLOAT, 0),
-        TC_ELEM(Table_RateDiamondConfig, GetDiamondParambyIndex, ID_DIAMONDPARAM2, 3, FLOAT, 1),
-    },
-    {TC_COUNT(Table_RateDiamondConfig, getDiamondParamCount, 2)},
-    {}};
+GameTableCheck::Expected RateDiamondConfigCase()
+{
+    typedef Table_RateDiamondConfig T;
+    GameTableCheck::Expected e = {GTC_FUNCS(RateDiamondConfig), "Config/RateDiamondConfig.txt",
+        GameTableCheck::HASH, 50000, 50000, 4, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_DIAMONDPARAM1, 2, FLOAT, GetDiamondParambyIndex(0)),
+        GTC_COL(ID_DIAMONDPARAM2, 3, FLOAT, GetDiamondParambyIndex(1)),
+    };
+    e.counts = {GTC_COUNT(getDiamondParamCount, 2)};
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateEquipConfig, 50000, 50000>, Table_RateEquipConfig>::value,
               "record base");
-const TableCheck::Spec<Table_RateEquipConfig> RATE_EQUIP_CONFIG = {
-    TC_FUNCS(RateEquipConfig), true, 50000, 50000, 4,
-    {
-        TC_COL(Table_RateEquipConfig, GetId, ID_ID, 0, INT),
-        TC_COL(Table_RateEquipConfig, GetEquipDropCount, ID_EQUIPDROPCOUNT, 2, STRING),
-        TC_COL(Table_RateEquipConfig, GetEquipParam, ID_EQUIPPARAM, 3, STRING),
-    },
-    {},
-    {}};
+GameTableCheck::Expected RateEquipConfigCase()
+{
+    typedef Table_RateEquipConfig T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(RateEquipConfig), "Config/RateEquipConfig.txt", GameTableCheck::HASH, 50000, 50000, 4, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_EQUIPDROPCOUNT, 2, STRING, GetEquipDropCount()),
+        GTC_COL(ID_EQUIPPARAM, 3, STRING, GetEquipParam()),
+    };
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateItemConfig, 50000, 50000>, Table_RateItemConfig>::value,
               "record base");
-const TableCheck::Spec<Table_RateItemConfig> RATE_ITEM_CONFIG = {
-    TC_FUNCS(RateItemConfig), true, 50000, 50000, 6,
-    {
-        TC_COL(Table_RateItemConfig, GetId, ID_ID, 0, INT),
-        TC_COL(Table_RateItemConfig, GetMatchID, ID_MATCHID, 2, INT),
-        TC_COL(Table_RateItemConfig, GetItemID, ID_ITEMID, 3, INT),
-        TC_ELEM(Table_RateItemConfig, GetItemParambyIndex, ID_ITEMPARAM1, 4, FLOAT, 0),
-        TC_ELEM(Table_RateItemConfig, GetItemParambyIndex, ID_ITEMPARAM2, 5, FLOAT, 1),
-    },
-    {TC_COUNT(Table_RateItemConfig, getItemParamCount, 2)},
-    {}};
+GameTableCheck::Expected RateItemConfigCase()
+{
+    typedef Table_RateItemConfig T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(RateItemConfig), "Config/RateItemConfig.txt", GameTableCheck::HASH, 50000, 50000, 6, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_MATCHID, 2, INT, GetMatchID()),
+        GTC_COL(ID_ITEMID, 3, INT, GetItemID()),
+        GTC_COL(ID_ITEMPARAM1, 4, FLOAT, GetItemParambyIndex(0)),
+        GTC_COL(ID_ITEMPARAM2, 5, FLOAT, GetItemParambyIndex(1)),
+    };
+    e.counts = {GTC_COUNT(getItemParamCount, 2)};
+    return e;
+}
 
 static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateQiukaConfig, 50000, 50000>, Table_RateQiukaConfig>::value,
               "record base");
-const TableCheck::Spec<Table_RateQiukaConfig> RATE_QIUKA_CONFIG = {
-    TC_FUNCS(RateQiukaConfig), true, 50000, 50000, 4,
-    {
-        TC_COL(Table_RateQiukaConfig, GetId, ID_ID, 0, INT),
-        TC_COL(Table_RateQiukaConfig, GetDropCount, ID_DROPCOUNT, 2, INT),
-        TC_COL(Table_RateQiukaConfig, GetParm, ID_PARM, 3, FLOAT),
-    },
-    {},
-    {}};
+GameTableCheck::Expected RateQiukaConfigCase()
+{
+    typedef Table_RateQiukaConfig T;
+    GameTableCheck::Expected e = {
+        GTC_FUNCS(RateQiukaConfig), "Config/RateQiukaConfig.txt", GameTableCheck::HASH, 50000, 50000, 4, {}, {}, {}};
+    e.columns = {
+        GTC_COL(ID_ID, 0, INT, GetId()),
+        GTC_COL(ID_DROPCOUNT, 2, INT, GetDropCount()),
+        GTC_COL(ID_PARM, 3, FLOAT, GetParm()),
+    };
+    return e;
+}
 
 TEST(EconomyTables, ShopRechargeDiscountAndFirstPayment)
 {
-    TableCheck::CheckTable(DISCOUNT);
-    TableCheck::CheckTable(FIRST_PAY_AWARD);
-    TableCheck::CheckTable(RECHARGE);
-    TableCheck::CheckTable(SHOP);
+    GameTableCheck::CheckTable(DiscountCase());
+    GameTableCheck::CheckTable(FirstPayAwardCase());
+    GameTableCheck::CheckTable(RechargeCase());
+    GameTableCheck::CheckTable(ShopCase());
 }
 
 TEST(EconomyTables, RewardAndDropBag)
 {
-    TableCheck::CheckTable(DAILY_BOX);
-    TableCheck::CheckTable(DROP_BAG);
-    TableCheck::CheckTable(REWARD);
-    TableCheck::CheckTable(REWARD_GROUP_VALUE);
+    GameTableCheck::CheckTable(DailyBoxCase());
+    GameTableCheck::CheckTable(DropBagCase());
+    GameTableCheck::CheckTable(RewardCase());
+    GameTableCheck::CheckTable(RewardGroupValueCase());
 }
 
 TEST(EconomyTables, RegulationRate)
 {
-    TableCheck::CheckTable(BONUS_RETURN_REGULATION_RATE);
-    TableCheck::CheckTable(PERSONAL_INCOME_REGULATION_RATE);
+    GameTableCheck::CheckTable(BonusReturnRegulationRateCase());
+    GameTableCheck::CheckTable(PersonalIncomeRegulationRateCase());
 }
 
 TEST(EconomyTables, NewPlayerAndStageRate)
 {
-    TableCheck::CheckTable(NEW_PLAYER_RATE);
-    TableCheck::CheckTable(STAGE_RATE);
+    GameTableCheck::CheckTable(NewPlayerRateCase());
+    GameTableCheck::CheckTable(StageRateCase());
 }
 
 TEST(EconomyTables, RateConfiguration)
 {
-    TableCheck::CheckTable(RATE_DIAMOND_CONFIG);
-    TableCheck::CheckTable(RATE_EQUIP_CONFIG);
-    TableCheck::CheckTable(RATE_ITEM_CONFIG);
-    TableCheck::CheckTable(RATE_QIUKA_CONFIG);
+    GameTableCheck::CheckTable(RateDiamondConfigCase());
+    GameTableCheck::CheckTable(RateEquipConfigCase());
+    GameTableCheck::CheckTable(RateItemConfigCase());
+    GameTableCheck::CheckTable(RateQiukaConfigCase());
 }
 
 }   // namespace

@@ -1,6 +1,7 @@
 // The economy, activity and task tables in the start-up sequence and in their reloads: each at
 // its place, InitTable over the fixture writer's Config/, and the four single-table reloads.
 
+#include "GameTableCheck.h"
 #include "TableManager.h"
 #include "TableReloadMgr.h"
 #include "TableSequence.h"
@@ -57,10 +58,8 @@
 #include "Table_WeeklyAndDailyTask.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -161,12 +160,7 @@ TEST(EconomyTaskSequence, EachTableIsLoadedAtItsPlace)
 }
 
 #ifdef DRAVIK_FIXTURES_EXE
-int RunFixtures(const std::string& strArgs)
-{
-    const std::string strCmd = std::string(DRAVIK_FIXTURES_EXE) + " " + strArgs + " > /dev/null 2>&1";
-    const int n = std::system(strCmd.c_str());
-    return WIFEXITED(n) ? WEXITSTATUS(n) : -1;
-}
+using GameTableCheck::RunFixtures;
 
 // InitTable over the fixture writer's files with three rows per table: every table here loads
 // its rows and logs its two lines in order. (TableFixtures runs it with the largest row counts.)

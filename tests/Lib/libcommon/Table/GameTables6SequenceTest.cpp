@@ -2,6 +2,7 @@
 // the fixture writer's files, a missing file that stops it, the three tables that start-up
 // never loads, and the reload of the common-data table.
 
+#include "GameTableCheck.h"
 #include "TableManager.h"
 #include "TableReloadMgr.h"
 #include "TableSequence.h"
@@ -53,10 +54,8 @@
 #include "Table_WayPoint.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -133,12 +132,7 @@ const Loaded LOADED[] = {
 };
 
 #ifdef DRAVIK_FIXTURES_EXE
-int RunFixtures(const std::string& strArgs)
-{
-    const std::string strCmd = std::string(DRAVIK_FIXTURES_EXE) + " " + strArgs + " > /dev/null 2>&1";
-    const int n = std::system(strCmd.c_str());
-    return WIFEXITED(n) ? WEXITSTATUS(n) : -1;
-}
+using GameTableCheck::RunFixtures;
 
 TEST(GameTables6Sequence, InitTableLoadsEveryTableOfTheFixtureConfig)
 {
