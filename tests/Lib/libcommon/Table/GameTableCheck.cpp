@@ -124,8 +124,8 @@ std::string LoadReport(const char* szTable, const std::string& strMsg, bool bFro
 
 std::string ColumnsDiffer(const char* szTable)
 {
-    return std::string("bool Table_") + szTable + "::__Load(DBC_Loader&) | ID_TAB_CURCOL_COUNT==loader.GetFieldsNum() | " +
-           szTable + " Columns Differ";
+    return std::string("bool Table_") + szTable +
+           "::__Load(DBC_Loader&) | ID_TAB_CURCOL_COUNT==loader.GetFieldsNum() | " + szTable + " Columns Differ";
 }
 
 const Column* ColumnAt(const Expected& e, tint32 nColumn)
@@ -200,8 +200,9 @@ void CheckColumnMap(const Expected& e)
 {
     SCOPED_TRACE("column map");
     TempWorkDir dir;
-    const std::string strText = DBCTest::TextTable(
-        TypeLine(e, e.nColumns), {RowText(e, 7, DISTINCT, e.nColumns), RowText(e, 3, EMPTY_TEXTS, e.nColumns), "5\t-1.5"});
+    const std::vector<std::string> rows = {RowText(e, 7, DISTINCT, e.nColumns),
+                                           RowText(e, 3, EMPTY_TEXTS, e.nColumns), "5\t-1.5"};
+    const std::string strText = DBCTest::TextTable(TypeLine(e, e.nColumns), rows);
     dir.WriteFile(e.szFile, strText);
     ASSERT_TRUE(Init(e));
     ASSERT_EQ(3, e.pfnCount());
@@ -448,9 +449,10 @@ void CheckRepeatedIDs(const Expected& e)
         TempWorkDir dir;
         dir.WriteFile(e.szFile, TableText(e, {5, 5 + TWO_32}));
         DBCTest::ExpectReportThrown([&] { Init(e); });
-        const std::vector<std::string> expected = {
-            LoadReport(e.szName, e.eContainer == HASH ? "[DBC_Table_Hash_T::PushContent]: Duplicated ID(5) found!!"
-                                                      : "[DBC_Table_Index_T::LoadFromMemory]: Duplicate Record(5) found!!")};
+        const char* szRefused = e.eContainer == HASH
+                                    ? "[DBC_Table_Hash_T::PushContent]: Duplicated ID(5) found!!"
+                                    : "[DBC_Table_Index_T::LoadFromMemory]: Duplicate Record(5) found!!";
+        const std::vector<std::string> expected = {LoadReport(e.szName, szRefused)};
         EXPECT_EQ(expected, DBCTest::AssertSummary(dir));
         EXPECT_EQ(0, e.pfnCount());
         EXPECT_EQ(nullptr, e.pfnByID(5));

@@ -91,19 +91,20 @@ struct Expected
 };
 
 // Inside a function that has `typedef Table_X T;`.
-#define GTC_FUNCS(Name)                                                                          \
-    #Name, &InitTable_##Name##Table, &InitTable_##Name##TableFromMemory,                         \
-        [](tint32 n) -> const void* { return GetTable_##Name##ByID(n); },                        \
-        [](tint32 n) -> const void* { return GetTable_##Name##ByIndex(n); }, &GetTable_##Name##Count, \
-    {                                                                                            \
-        T::INVLAID_INDEX, T::ID_TAB_CURCOL_COUNT, T::MAX_ID, T::MAX_RECORD,                      \
-            T::DBC_Recorder_Loader::MAX_ID, T::DBC_Recorder_Loader::MAX_RECORD_NUM,              \
-            &DBC_TableDeclOf<T>::s_Decl, [](const void* p) { return static_cast<const T*>(p)->IsInited(); } \
+#define GTC_FUNCS(Name)                                                                                          \
+    #Name, &InitTable_##Name##Table, &InitTable_##Name##TableFromMemory,                                         \
+        [](tint32 n) -> const void* { return GetTable_##Name##ByID(n); },                                        \
+        [](tint32 n) -> const void* { return GetTable_##Name##ByIndex(n); }, &GetTable_##Name##Count,            \
+    {                                                                                                            \
+        T::INVLAID_INDEX, T::ID_TAB_CURCOL_COUNT, T::MAX_ID, T::MAX_RECORD,                                      \
+            T::DBC_Recorder_Loader::MAX_ID, T::DBC_Recorder_Loader::MAX_RECORD_NUM, &DBC_TableDeclOf<T>::s_Decl, \
+            [](const void* p) { return static_cast<const T*>(p)->IsInited(); }                                   \
     }
 #define GTC_COL(Enum, nColumn, Kind, Getter)                                             \
     {T::Enum, #Enum, nColumn, GameTableCheck::K_##Kind, #Getter,                         \
      [](const void* p) { return GameTableCheck::V(static_cast<const T*>(p)->Getter); }}
-#define GTC_COUNT(Accessor, nSize) {#Accessor, [](const void* p) { return static_cast<const T*>(p)->Accessor(); }, nSize}
+#define GTC_COUNT(Accessor, nSize) \
+    {#Accessor, [](const void* p) { return static_cast<const T*>(p)->Accessor(); }, nSize}
 
 // Every check of one table: declaration, column map, pooled texts, column count, container.
 void CheckTable(const Expected& e);
