@@ -89,61 +89,64 @@ int INetSession::send(const BuffType* data, tuint32 size) {
     return m_outputBuff.push(data, static_cast<int>(size));
 }
 
-// ---- CProtocolSession -----------------------------------------------------
+// ---- INetUnitSession ------------------------------------------------------
 
-CProtocolSession::CProtocolSession(INetUnit* unit) : INetSession(nullptr), m_netUnit(unit) {}
+INetUnitSession::INetUnitSession(INetUnit* unit, tuint32 buffSize) : INetSession(nullptr, buffSize), m_netUnit(unit) {}
 
-CProtocolSession::CProtocolSession(INetUnit* unit, tuint32 buffSize)
-    : INetSession(nullptr, buffSize), m_netUnit(unit) {}
-
-CProtocolSession::CProtocolSession(const CProtocolSession& other)
-    : INetSession(other), m_netUnit(other.m_netUnit) {
-    CProtocolSession::generateSessionId(); // this class's own: no dispatch during construction
+INetUnitSession::INetUnitSession(const INetUnitSession& other) : INetSession(other), m_netUnit(other.m_netUnit) {
+    INetUnitSession::generateSessionId(); // this class's own: no dispatch during construction
 }
 
-void CProtocolSession::generateSessionId() {
+void INetUnitSession::generateSessionId() {
     if (m_netUnit != nullptr) {
         m_sessionId = m_netUnit->generateSessionId();
     }
 }
 
-std::string CProtocolSession::identification() const {
+std::string INetUnitSession::identification() const {
     return m_netUnit != nullptr ? m_netUnit->identification() : std::string();
 }
 
-int CProtocolSession::onOpen() {
+int INetUnitSession::onOpen() {
     if (m_netUnit != nullptr) {
         m_netUnit->addSession(m_sessionId, this);
     }
     return 0;
 }
 
-int CProtocolSession::onClose() {
+int INetUnitSession::onClose() {
     if (m_netUnit != nullptr) {
         m_netUnit->deleteSession(m_sessionId);
     }
     return 0;
 }
 
-int CProtocolSession::onAbort(const sockaddr&) { return onAbort(0); }
+int INetUnitSession::onAbort(const sockaddr&) { return onAbort(0); }
 
-int CProtocolSession::onAbort(int reason) {
+int INetUnitSession::onAbort(int reason) {
     if (m_netUnit != nullptr) {
         m_netUnit->onAbortSession(m_sessionId, reason);
     }
     return 0;
 }
 
-int CProtocolSession::onSend() { return 0; }
+int INetUnitSession::onSend() { return 0; }
 
-INetSession* CProtocolSession::clone() const { return new CProtocolSession(*this); }
+// Without this a session would keep reporting to a unit that is gone.
+void INetUnitSession::clearNetUnit() { m_netUnit = nullptr; }
 
-void CProtocolSession::clearNetUnit() { m_netUnit = nullptr; }
-
-void CProtocolSession::resetNetUnit(INetUnit* unit) {
+void INetUnitSession::resetNetUnit(INetUnit* unit) {
     m_netUnit = unit;
     generateSessionId();
 }
+
+// ---- CProtocolSession -----------------------------------------------------
+
+CProtocolSession::CProtocolSession(INetUnit* unit) : INetUnitSession(unit, CNetBuffer::Buffer_Init_Capacity) {}
+
+CProtocolSession::CProtocolSession(INetUnit* unit, tuint32 buffSize) : INetUnitSession(unit, buffSize) {}
+
+INetSession* CProtocolSession::clone() const { return new CProtocolSession(*this); }
 
 int CProtocolSession::onRecv() {
     CNetBuffer& in = m_inputBuff;
@@ -244,58 +247,11 @@ int CProtocolSession::onRecv() {
 
 namespace NSNet {
 
-CHttpSession::CHttpSession(INetUnit* unit) : INetSession(nullptr), m_netUnit(unit) {}
+CHttpSession::CHttpSession(INetUnit* unit) : INetUnitSession(unit, CNetBuffer::Buffer_Init_Capacity) {}
 
-CHttpSession::CHttpSession(INetUnit* unit, tuint32 buffSize) : INetSession(nullptr, buffSize), m_netUnit(unit) {}
-
-CHttpSession::CHttpSession(const CHttpSession& other) : INetSession(other), m_netUnit(other.m_netUnit) {
-    CHttpSession::generateSessionId(); // this class's own: no dispatch during construction
-}
-
-void CHttpSession::generateSessionId() {
-    if (m_netUnit != nullptr) {
-        m_sessionId = m_netUnit->generateSessionId();
-    }
-}
-
-std::string CHttpSession::identification() const {
-    return m_netUnit != nullptr ? m_netUnit->identification() : std::string();
-}
-
-int CHttpSession::onOpen() {
-    if (m_netUnit != nullptr) {
-        m_netUnit->addSession(m_sessionId, this);
-    }
-    return 0;
-}
-
-int CHttpSession::onClose() {
-    if (m_netUnit != nullptr) {
-        m_netUnit->deleteSession(m_sessionId);
-    }
-    return 0;
-}
-
-int CHttpSession::onAbort(const sockaddr&) { return onAbort(0); }
-
-int CHttpSession::onAbort(int reason) {
-    if (m_netUnit != nullptr) {
-        m_netUnit->onAbortSession(m_sessionId, reason);
-    }
-    return 0;
-}
-
-int CHttpSession::onSend() { return 0; }
+CHttpSession::CHttpSession(INetUnit* unit, tuint32 buffSize) : INetUnitSession(unit, buffSize) {}
 
 INetSession* CHttpSession::clone() const { return new CHttpSession(*this); }
-
-// Without this a session would keep reporting to a unit that is gone.
-void CHttpSession::clearNetUnit() { m_netUnit = nullptr; }
-
-void CHttpSession::resetNetUnit(INetUnit* unit) {
-    m_netUnit = unit;
-    generateSessionId();
-}
 
 int CHttpSession::onRecv() {
     CNetBuffer& in = m_inputBuff;

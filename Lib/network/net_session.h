@@ -83,26 +83,21 @@ protected:
     SessionId m_sessionId;
 };
 
-// Session of a net unit: cuts the input into frames (4-byte big-endian total length,
-// 2-byte big-endian packet id, body) and turns events into the unit's call-backs.
-// m_netUnit is not owned; null once detached (then no call-back reaches any unit).
-class CProtocolSession : public INetSession {
+// What the protocol and HTTP sessions share: the net unit that receives their events
+// and the call-backs that forward to it. m_netUnit is not owned; null once detached
+// (then no call-back reaches any unit). The copy draws a new id from the unit, so
+// clones of a prototype get ids from the reactor's counter.
+class INetUnitSession : public INetSession {
 public:
-    enum { Frame_Header_Size = 6 };
-
-    explicit CProtocolSession(INetUnit* unit);
-    CProtocolSession(INetUnit* unit, tuint32 buffSize);
-    // The INetSession copy for the same unit, with a new id from the unit.
-    CProtocolSession(const CProtocolSession& other);
+    INetUnitSession(INetUnit* unit, tuint32 buffSize);
+    INetUnitSession(const INetUnitSession& other);
 
     std::string identification() const override;
-    int onRecv() override;
     int onSend() override;
     int onOpen() override;
     int onClose() override;
     int onAbort(const sockaddr& addr) override;
     int onAbort(int reason) override;
-    INetSession* clone() const override;
     void clearNetUnit() override;
     void resetNetUnit(INetUnit* unit) override;
     virtual void generateSessionId();
@@ -111,33 +106,33 @@ protected:
     INetUnit* m_netUnit;
 };
 
+// Session of a net unit: cuts the input into frames (4-byte big-endian total length,
+// 2-byte big-endian packet id, body) and hands each to the unit's process.
+class CProtocolSession : public INetUnitSession {
+public:
+    enum { Frame_Header_Size = 6 };
+
+    explicit CProtocolSession(INetUnit* unit);
+    CProtocolSession(INetUnit* unit, tuint32 buffSize);
+    CProtocolSession(const CProtocolSession& other) = default;
+
+    int onRecv() override;
+    INetSession* clone() const override;
+};
+
 // Session of an HTTP listener: reads each complete GET or POST request from the input
 // and hands it to the unit's process overload for HTTP; the unit answers through send.
 // A malformed request closes the session with enClose_OnError | -(parse result); one
 // that cannot fit in the input buffer (which never grows) with enClose_OnRecvFrame.
-// Ids, unit call-backs and ownership as for CProtocolSession: m_netUnit is not owned
-// and null once detached (then requests are consumed and go nowhere).
-class CHttpSession : public INetSession {
+// Once detached from its unit, requests are consumed and go nowhere.
+class CHttpSession : public INetUnitSession {
 public:
     explicit CHttpSession(INetUnit* unit);
     CHttpSession(INetUnit* unit, tuint32 buffSize);
-    // The INetSession copy for the same unit, with a new id from the unit.
-    CHttpSession(const CHttpSession& other);
+    CHttpSession(const CHttpSession& other) = default;
 
-    std::string identification() const override;
     int onRecv() override;
-    int onSend() override;
-    int onOpen() override;
-    int onClose() override;
-    int onAbort(const sockaddr& addr) override;
-    int onAbort(int reason) override;
     INetSession* clone() const override;
-    void clearNetUnit() override;
-    void resetNetUnit(INetUnit* unit) override;
-    virtual void generateSessionId();
-
-protected:
-    INetUnit* m_netUnit;
 };
 
 } // namespace NSNet
