@@ -43,3 +43,19 @@ function(dravik_test name)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 300)
 endfunction()
+
+# dravik_proto(<target> <file.proto>): protoc's output for one schema of this folder,
+# compiled as generated (without our warning flags) into a static library whose
+# generated header ("<name>.pb.h") is a SYSTEM include.
+function(dravik_proto target proto)
+  get_filename_component(base ${proto} NAME_WE)
+  set(src ${CMAKE_CURRENT_SOURCE_DIR}/${proto})
+  set(gen ${CMAKE_CURRENT_BINARY_DIR}/${base}.pb.cc ${CMAKE_CURRENT_BINARY_DIR}/${base}.pb.h)
+  add_custom_command(OUTPUT ${gen}
+    COMMAND protobuf::protoc --cpp_out=${CMAKE_CURRENT_BINARY_DIR} -I ${CMAKE_CURRENT_SOURCE_DIR} ${src}
+    DEPENDS ${src} protobuf::protoc
+    COMMENT "protoc ${proto}")
+  add_library(${target} STATIC ${CMAKE_CURRENT_BINARY_DIR}/${base}.pb.cc)
+  target_include_directories(${target} SYSTEM PUBLIC ${CMAKE_CURRENT_BINARY_DIR})
+  target_link_libraries(${target} PUBLIC protobuf::libprotobuf)
+endfunction()
