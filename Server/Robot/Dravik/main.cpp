@@ -11,10 +11,33 @@
 #include "TableManager.h"
 #include "Table_RobotName.h"
 
+#include <pthread.h>
+#include <signal.h>
+
 #include <cstdlib>
 #include <iostream>
 #include <list>
 #include <string>
+#include <thread>
+
+// Stop signals wait for one thread of their own, so that a run ended by Ctrl-C or kill
+// still writes out what the log channels buffer (the network log's connect errors
+// among it); the process then ends by that signal as before.
+static void StartStopSignalWaiter()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGINT);
+    sigaddset(&set, SIGTERM);
+    sigaddset(&set, SIGHUP);
+    pthread_sigmask(SIG_BLOCK, &set, nullptr); // inherited by every thread started later
+    std::thread([set]() {
+        int nSignal = 0;
+        if (sigwait(&set, &nSignal) == 0) {
+            Benchmark::EndOnSignal(nSignal);
+        }
+    }).detach();
+}
 
 void InitDravik(const std::string& mark)
 {
@@ -26,6 +49,7 @@ void InitDravik(const std::string& mark)
 
 int main(int argc, char** argv)
 {
+    StartStopSignalWaiter();
     try {
         std::cout << "start bench" << std::endl;
         srand(static_cast<tuint32>(_ansitime()));

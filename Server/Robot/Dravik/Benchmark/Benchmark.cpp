@@ -6,6 +6,8 @@
 #include "Guid64.h"
 #include "LogDefine.h"
 
+#include <pthread.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -67,14 +69,35 @@ void Benchmark::Run()
     }
 }
 
-void Benchmark::EndOnReport()
+namespace {
+
+void FlushOutput()
 {
     std::cout.flush();
     fflush(stdout);
 #define DRAVIK_FLUSH_LOG_CHANNEL(Name) g##Name##LogSink.Flush();
     DRAVIK_LOG_CHANNELS(DRAVIK_FLUSH_LOG_CHANNEL)
 #undef DRAVIK_FLUSH_LOG_CHANNEL
+}
+
+} // namespace
+
+void Benchmark::EndOnReport()
+{
+    FlushOutput();
     _exit(1);
+}
+
+void Benchmark::EndOnSignal(int nSignal)
+{
+    FlushOutput();
+    signal(nSignal, SIG_DFL);
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, nSignal);
+    pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+    raise(nSignal);
+    _exit(128 + nSignal);
 }
 
 bool Benchmark::EnsureInited()

@@ -53,6 +53,9 @@ public:
     // An assertion report that reached the top of main or of a worker: flush standard
     // output and the log channels, then end the process with status 1.
     [[noreturn]] static void EndOnReport();
+    // A stop signal (Ctrl-C, kill): writes out standard output and what the log channels
+    // still buffer, then ends the process by the same signal, as it would have without.
+    [[noreturn]] static void EndOnSignal(int nSignal);
 
 private:
     virtual void OnConnected() override;

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
@@ -311,6 +313,35 @@ TEST_F(EndToEnd, AgentDownAtStartThenUp)
     StartAgent(opts);
     ASSERT_TRUE(WaitCount(4, 1)) << p.Output();
     EXPECT_EQ(1u, Count(1));
+}
+
+// Ctrl-C or kill ends the run by that signal, after writing out what the log channels
+// buffered: here the network log's refused connects to an agent that is down.
+TEST_F(EndToEnd, StopSignalsWriteOutTheBufferedLogs)
+{
+    const struct {
+        int nSignal;
+    } rows[] = {{SIGINT}, {SIGTERM}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.nSignal);
+        WriteBenchmarkXml(m_dir, UnusedPort(), {{1, 1, "s"}}, -1, -1, -1);
+        DravikProcess p({"mark"});
+        ASSERT_TRUE(StandInAgent::WaitUntil([&] { return p.Output().find("start bench") != std::string::npos; },
+                                            kPatience));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300)); // past the first connect
+        EXPECT_EQ(std::string(), m_dir.ReadLogs("SNet"));             // still in the buffer
+        p.Signal(r.nSignal);
+        int status = 0;
+        ASSERT_TRUE(p.WaitExit(kPatience, status));
+        EXPECT_EQ(128 + r.nSignal, status);
+        EXPECT_NE(std::string::npos, m_dir.ReadLogs("SNet").find("[CActiveIo::connect_ex] error:111..."))
+            << m_dir.ReadLogs("SNet");
+        for (const auto& e : std::filesystem::directory_iterator(m_dir.LogDir())) {
+            if (e.path().filename().string().rfind("SNet", 0) == 0) {
+                std::filesystem::remove(e.path());
+            }
+        }
+    }
 }
 
 TEST_F(EndToEnd, AgentRestartLeadsToReRegistration)

@@ -105,6 +105,13 @@ bool DravikProcess::Running()
     return true;
 }
 
+void DravikProcess::Signal(int nSignal)
+{
+    if (m_pid > 0 && !m_bReaped) {
+        kill(m_pid, nSignal);
+    }
+}
+
 void DravikProcess::Kill()
 {
     if (m_pid > 0 && !m_bReaped) {

@@ -29,6 +29,8 @@ public:
     bool WaitExit(std::chrono::milliseconds timeout, int& rStatus);
     bool Running();
     void Kill();
+    // Sends a signal without waiting.
+    void Signal(int nSignal);
 
 private:
     pid_t m_pid = -1;
