@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -468,6 +469,35 @@ tint32 IdOf(const Expected& e, const void* pRecord)
         return -1;
     }
     return pCol->pfnGet(pRecord).nInt;
+}
+
+void CheckFullLoad(const Expected& e)
+{
+    SCOPED_TRACE(std::string(e.szName) + ": a full table");
+    std::vector<tint64> ids;
+    if (e.eContainer == SEQUENCE) {
+        const tint32 n = std::min(e.nMaxRecord, e.nMaxID + 1);
+        for (tint32 i = 0; i < n; ++i) {
+            ids.push_back(e.nMaxID - i);
+        }
+    } else {
+        // 1, -1, 2, -2, ...: an ID and its negation share a bucket.
+        for (tint32 i = 0; i < e.nMaxRecord; ++i) {
+            ids.push_back(i % 2 == 0 ? i / 2 + 1 : -(i / 2 + 1));
+        }
+    }
+    TempWorkDir dir;
+    dir.WriteFile(e.szFile, TableText(e, ids));
+    ASSERT_TRUE(Init(e));
+    ASSERT_EQ(static_cast<tint32>(ids.size()), e.pfnCount());
+    bool bAllFound = true;
+    for (size_t i = 0; i < ids.size() && bAllFound; ++i) {
+        const void* p = e.pfnByID(static_cast<tint32>(ids[i]));
+        bAllFound = p != nullptr && IdOf(e, p) == ids[i] && p == e.pfnByIndex(static_cast<tint32>(i));
+        EXPECT_TRUE(bAllFound) << "ID " << ids[i] << " at " << i;
+    }
+    EXPECT_EQ(nullptr, e.pfnByIndex(static_cast<tint32>(ids.size())));
+    EXPECT_TRUE(DBCTest::AssertRecords(dir).empty());
 }
 
 void CheckTable(const Expected& e)

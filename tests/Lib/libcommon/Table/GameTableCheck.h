@@ -109,6 +109,11 @@ struct Expected
 // Every check of one table: declaration, column map, pooled texts, column count, container.
 void CheckTable(const Expected& e);
 
+// A file of as many records as the table can hold (the record limit, or every ID from 0 to the
+// highest when fewer): IDs from the highest down, or for a hashed table of both signs. It loads
+// whole, each record found by its ID and by its place in the file.
+void CheckFullLoad(const Expected& e);
+
 // The ID (column 0) of a record of the table.
 tint32 IdOf(const Expected& e, const void* pRecord);
 
