@@ -511,4 +511,23 @@ TEST(CharacterItemTables, EachTableReadsItsColumnsAndKeepsItsLimits)
     GameTableCheck::CheckTable(PetCase());
     GameTableCheck::CheckTable(RideCase());
 }
+
+// Every table takes as many records as its limits allow, IDs in any order.
+TEST(CharacterItemTables, EachTableLoadsAFullFile)
+{
+    GameTableCheck::CheckFullLoad(AccountLevelCase());
+    GameTableCheck::CheckFullLoad(CharAttrCase());
+    GameTableCheck::CheckFullLoad(CharAttr1Case());
+    GameTableCheck::CheckFullLoad(AttributeAddCase());
+    GameTableCheck::CheckFullLoad(EquipmentCase());
+    GameTableCheck::CheckFullLoad(EquipSuitCase());
+    GameTableCheck::CheckFullLoad(EnhanceAckCase());
+    GameTableCheck::CheckFullLoad(EnhancePowerCase());
+    GameTableCheck::CheckFullLoad(ItemCase());
+    GameTableCheck::CheckFullLoad(UsableItemCase());
+    GameTableCheck::CheckFullLoad(InitialItemCase());
+    GameTableCheck::CheckFullLoad(Card1Case());
+    GameTableCheck::CheckFullLoad(PetCase());
+    GameTableCheck::CheckFullLoad(RideCase());
+}
 }   // namespace

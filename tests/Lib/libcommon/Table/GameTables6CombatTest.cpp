@@ -556,6 +556,28 @@ TEST(CombatTables, EachTableReadsItsColumnsAndKeepsItsLimits)
     GameTableCheck::CheckTable(MaxMonsterCostCase());
 }
 
+// Every table takes as many records as its limits allow, IDs in any order.
+TEST(CombatTables, EachTableLoadsAFullFile)
+{
+    GameTableCheck::CheckFullLoad(AICase());
+    GameTableCheck::CheckFullLoad(AITreesCase());
+    GameTableCheck::CheckFullLoad(SkillCase());
+    GameTableCheck::CheckFullLoad(PassiveSkillCase());
+    GameTableCheck::CheckFullLoad(PassiveSkillRandCase());
+    GameTableCheck::CheckFullLoad(CoolDownTimeCase());
+    GameTableCheck::CheckFullLoad(ImpactCase());
+    GameTableCheck::CheckFullLoad(ImpactCarrierCase());
+    GameTableCheck::CheckFullLoad(ItemHitRateCase());
+    GameTableCheck::CheckFullLoad(MonsterCase());
+    GameTableCheck::CheckFullLoad(MonsterGroupCase());
+    GameTableCheck::CheckFullLoad(MonsterMultipleCase());
+    GameTableCheck::CheckFullLoad(MonsterArmorBreakCase());
+    GameTableCheck::CheckFullLoad(MonsterCountDwonTimeCase());
+    GameTableCheck::CheckFullLoad(BossSwingCase());
+    GameTableCheck::CheckFullLoad(MaxGroupCostCase());
+    GameTableCheck::CheckFullLoad(MaxMonsterCostCase());
+}
+
 // The loader reads a cell as its member's type: an "INT" type word under a float member
 // does not give the number written in the file.
 TEST(CombatTables, AFloatMemberNeedsAFloatColumn)

@@ -226,4 +226,20 @@ TEST(WorldTables, EachTableReadsItsColumnsAndKeepsItsLimits)
     GameTableCheck::CheckTable(PlayerBirthAreaCase());
     GameTableCheck::CheckTable(RougelikeRuleCase());
 }
+
+// Every table takes as many records as its limits allow, IDs in any order.
+TEST(WorldTables, EachTableLoadsAFullFile)
+{
+    GameTableCheck::CheckFullLoad(SceneCase());
+    GameTableCheck::CheckFullLoad(AreaCase());
+    GameTableCheck::CheckFullLoad(WayPointCase());
+    GameTableCheck::CheckFullLoad(ReturnWayPointCase());
+    GameTableCheck::CheckFullLoad(CommonDataCase());
+    GameTableCheck::CheckFullLoad(CommonDataPublicCase());
+    GameTableCheck::CheckFullLoad(LuaDataCSCase());
+    GameTableCheck::CheckFullLoad(LuaDataGSCase());
+    GameTableCheck::CheckFullLoad(MonsterBirthCase());
+    GameTableCheck::CheckFullLoad(PlayerBirthAreaCase());
+    GameTableCheck::CheckFullLoad(RougelikeRuleCase());
+}
 }   // namespace
