@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <poll.h>
 #include <chrono>
 #include <memory>
 #include <stdexcept>
@@ -93,18 +94,21 @@ TEST_F(HttpClientTest, MultiRequestsSendTheirBodyAndDeliverBodyAndHeaders) {
     silent.write_cb = nullptr;
     silent.head_cb = nullptr;
     client.pushCacheData(silent);
-    EXPECT_EQ(4u, client.cachedCount());
+    stHttpData headOnly = Request(server.Url("/head"), "GET", 5);
+    headOnly.write_cb = nullptr; // the header call-back alone is still called
+    client.pushCacheData(headOnly);
+    EXPECT_EQ(5u, client.cachedCount());
 
     ASSERT_TRUE(TickUntilIdle(client));
     const std::vector<std::string> requests = server.Requests();
-    ASSERT_EQ(4u, requests.size());
+    ASSERT_EQ(5u, requests.size());
     std::vector<std::string> lines;
     for (const std::string& r : requests) {
         lines.push_back(r.substr(0, r.find("\r\n")));
     }
     std::sort(lines.begin(), lines.end());
-    EXPECT_EQ((std::vector<std::string>{"GET /get?x=1 HTTP/1.1", "GET /lower HTTP/1.1", "GET /quiet HTTP/1.1",
-                                        "POST /post HTTP/1.1"}),
+    EXPECT_EQ((std::vector<std::string>{"GET /get?x=1 HTTP/1.1", "GET /head HTTP/1.1", "GET /lower HTTP/1.1",
+                                        "GET /quiet HTTP/1.1", "POST /post HTTP/1.1"}),
               lines);
     for (const std::string& r : requests) {
         if (r.compare(0, 8, "GET /get") == 0) {
@@ -128,7 +132,11 @@ TEST_F(HttpClientTest, MultiRequestsSendTheirBodyAndDeliverBodyAndHeaders) {
             EXPECT_NE(std::string::npos, head.find("\r\nX-Test: yes\r\n")) << head;
         }
     }
-    EXPECT_EQ(6u, s_calls.size());
+    EXPECT_EQ(7u, s_calls.size());
+    const auto headOnlyCall = std::find_if(s_calls.begin(), s_calls.end(),
+                                           [](const std::string& call) { return call.compare(0, 7, "head 5 ") == 0; });
+    ASSERT_NE(s_calls.end(), headOnlyCall);
+    EXPECT_EQ(0u, headOnlyCall->find("head 5 0 HTTP/1.1 200 OK\r\n")) << *headOnlyCall;
     std::sort(bodies.begin(), bodies.end());
     EXPECT_EQ((std::vector<std::string>{"body 1 0 GET /get?x=1 ", std::string("body 2 0 POST /post a\0b", 23),
                                         "body 3 0 GET /lower "}),
@@ -336,6 +344,124 @@ TEST(HttpClientParts, ParamValuesAndRequestClone) {
     EXPECT_LE(before.tv_sec, now.tv_sec);
     timer.updateCurrTime();
     EXPECT_GE(timer.getCurrTime().tv_sec, now.tv_sec);
+}
+
+// Ticks the timer for about ms milliseconds.
+void TickFor(NSNet::CNetTimer& timer, int ms) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < until) {
+        timer.tick();
+        ::poll(nullptr, 0, 1);
+    }
+}
+
+TEST(NetTimer, RunsDueJobsEarliestFirstAndRepeatsWhileTheJobAsks) {
+    NSNet::CNetTimer timer;
+    std::vector<std::string> runs;
+    int repeats = 0;
+    ASSERT_TRUE(timer.submit([&] { runs.push_back("c"); return true; }, 120, 0)); // no interval: once
+    ASSERT_TRUE(timer.submit([&] { runs.push_back("a"); return true; }, 0, 0));
+    ASSERT_TRUE(timer.submit([&] { runs.push_back("b"); return true; }, 60, 0));
+    ASSERT_TRUE(timer.submit([&] { runs.push_back("r"); return ++repeats < 3; }, 0, 5)); // ends on its 3rd run
+    EXPECT_FALSE(timer.submit(boost::function<bool()>(), 0, 0));
+    TickFor(timer, 400);
+    std::vector<std::string> once;
+    for (const std::string& run : runs) {
+        if (run != "r") {
+            once.push_back(run);
+        }
+    }
+    EXPECT_EQ((std::vector<std::string>{"a", "b", "c"}), once);
+    EXPECT_EQ(3, repeats);
+    EXPECT_EQ(6u, runs.size());
+    EXPECT_EQ(0, timer.tick());
+}
+
+TEST(NetTimer, EachTaskRunsAtMostOncePerTick) {
+    NSNet::CNetTimer timer;
+    int inner = 0;
+    int outer = 0;
+    // A job that queues a job due at once: the new one waits for the next tick.
+    ASSERT_TRUE(timer.submit(
+        [&] {
+            ++outer;
+            timer.submit([&] { ++inner; return false; }, 0, 0);
+            return false;
+        },
+        0, 0));
+    ::poll(nullptr, 0, 2);
+    EXPECT_EQ(1, timer.tick());
+    EXPECT_EQ(1, outer);
+    EXPECT_EQ(0, inner);
+    ::poll(nullptr, 0, 2);
+    EXPECT_EQ(1, timer.tick());
+    EXPECT_EQ(1, inner);
+
+    // A job that throws ends its task; the others stay.
+    int kept = 0;
+    ASSERT_TRUE(timer.submit([]() -> bool { throw std::runtime_error("job failed"); }, 0, 1));
+    ASSERT_TRUE(timer.submit([&] { ++kept; return true; }, 1000, 1000));
+    ::poll(nullptr, 0, 2);
+    EXPECT_THROW(timer.tick(), std::runtime_error);
+    EXPECT_EQ(0, timer.tick());
+    EXPECT_EQ(0, kept); // still queued: the sanitizer build sees it freed with the timer
+}
+
+TEST(NetTimer, TaskTimesAndHeapOrder) {
+    struct Row {
+        long sec, usec, adjustedSec, adjustedUsec;
+    };
+    const Row rows[] = {{1, 1500000, 2, 500000}, {2, -1, 1, 999999}, {0, 999999, 0, 999999}, {3, 2000000, 5, 0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.sec) + "," + std::to_string(row.usec));
+        timeval tv;
+        tv.tv_sec = row.sec;
+        tv.tv_usec = row.usec;
+        NSNet::CNetTimer::CTimerTask::adjustTimeval(tv);
+        EXPECT_EQ(row.adjustedSec, tv.tv_sec);
+        EXPECT_EQ(row.adjustedUsec, tv.tv_usec);
+    }
+
+    NSNet::CNetTimer timer;
+    const timeval now = timer.getCurrTime();
+    const auto job = [] { return true; };
+    auto at = [&](long ms) {
+        timeval tv;
+        tv.tv_sec = now.tv_sec + ms / 1000;
+        tv.tv_usec = now.tv_usec + (ms % 1000) * 1000;
+        NSNet::CNetTimer::CTimerTask::adjustTimeval(tv);
+        return tv;
+    };
+    const timeval interval = {0, 10000}; // 10 ms
+    // On time: the next run is one interval later.
+    NSNet::CNetTimer::CTimerTask onTime(job, at(5), interval, &timer);
+    EXPECT_EQ(5, onTime.getRemainMillSecond());
+    onTime.addInterval();
+    EXPECT_EQ(15, onTime.getRemainMillSecond());
+    // 100 ms behind: the missed runs are skipped, the next is one interval from now.
+    NSNet::CNetTimer::CTimerTask behind(job, at(-100), interval, &timer);
+    EXPECT_EQ(0, behind.getRemainMillSecond());
+    behind.addInterval();
+    EXPECT_EQ(10, behind.getRemainMillSecond());
+    EXPECT_TRUE(onTime > behind);
+    EXPECT_FALSE(behind > onTime);
+
+    // 40 tasks pushed out of order (past the first growth) come out earliest first.
+    std::vector<std::unique_ptr<NSNet::CNetTimer::CTimerTask>> tasks;
+    NSNet::CNetTimer::CTimerHeap heap;
+    EXPECT_EQ(nullptr, heap.popFront());
+    for (int i = 0; i < 40; ++i) {
+        tasks.emplace_back(new NSNet::CNetTimer::CTimerTask(job, at((i * 17) % 40), interval, &timer));
+        ASSERT_TRUE(heap.push(tasks.back().get()));
+    }
+    EXPECT_EQ(40u, heap.size());
+    for (long ms = 0; ms < 40; ++ms) {
+        SCOPED_TRACE(ms);
+        NSNet::CNetTimer::CTimerTask* first = heap.popFront();
+        ASSERT_NE(nullptr, first);
+        EXPECT_EQ(ms, first->getRemainMillSecond());
+    }
+    EXPECT_TRUE(heap.empty());
 }
 
 } // namespace
