@@ -176,7 +176,8 @@ TEST(GameTables6Sequence, AMissingAreaFileStopsTheSequenceAtItsPlace)
 {
     TempWorkDir dir;
     ASSERT_EQ(0, RunFixtures("--out " + dir.Path() + " --rows 2"));
-    dir.WriteFile("Config/One.txt", DBCTest::TextTable("INT\tSTRING\tINT\tINT\tINT\tINT\tINT", {"4\tx\t1\t2\t3\t4\t5"}));
+    dir.WriteFile("Config/One.txt",
+                  DBCTest::TextTable("INT\tSTRING\tINT\tINT\tINT\tINT\tINT", {"4\tx\t1\t2\t3\t4\t5"}));
     ASSERT_TRUE(InitTable_AttributeAddTable("Config/One.txt"));
     std::remove("Config/Area.txt");
 
@@ -257,5 +258,31 @@ TEST(GameTables6Sequence, CommonDataReloadReplacesOnlyItsOwnTable)
     ASSERT_EQ(1, GetTable_CommonDataPublicCount());
     EXPECT_EQ(100, GetTable_CommonDataPublicByID(1)->GetIntVal());
     EXPECT_STREQ("public one", GetTable_CommonDataPublicByID(1)->GetStrVal());
+}
+
+// The two script tables share one layout but each has its own manager and file: loading one
+// again leaves the other, and the same ID may stand in both.
+TEST(GameTables6Sequence, TheScriptTablesKeepTheirOwnRecords)
+{
+    const std::string TYPES = "INT\tSTRING\tSTRING";
+    TempWorkDir dir;
+    dir.WriteFile("Config/LuaDataCS.txt", DBCTest::TextTable(TYPES, {"9999\tx\tclient.lua"}));
+    dir.WriteFile("Config/LuaDataGS.txt", DBCTest::TextTable(TYPES, {"9999\tx\tserver.lua", "-9999\tx\tother.lua"}));
+    ASSERT_TRUE(InitTable_LuaDataCSTable("Config/LuaDataCS.txt"));
+    ASSERT_TRUE(InitTable_LuaDataGSTable("Config/LuaDataGS.txt"));
+    ASSERT_EQ(1, GetTable_LuaDataCSCount());
+    ASSERT_EQ(2, GetTable_LuaDataGSCount());
+    EXPECT_STREQ("client.lua", GetTable_LuaDataCSByID(9999)->GetLuaPath());
+    EXPECT_STREQ("server.lua", GetTable_LuaDataGSByID(9999)->GetLuaPath());
+
+    dir.WriteFile("Config/LuaDataCS.txt", DBCTest::TextTable(TYPES, {"0\tx\tnew.lua"}));
+    ASSERT_TRUE(InitTable_LuaDataCSTable("Config/LuaDataCS.txt"));
+    EXPECT_EQ(nullptr, GetTable_LuaDataCSByID(9999));
+    EXPECT_STREQ("new.lua", GetTable_LuaDataCSByID(0)->GetLuaPath());
+    ASSERT_EQ(2, GetTable_LuaDataGSCount());
+    EXPECT_STREQ("server.lua", GetTable_LuaDataGSByID(9999)->GetLuaPath());
+    EXPECT_STREQ("other.lua", GetTable_LuaDataGSByID(-9999)->GetLuaPath());
+    EXPECT_EQ(nullptr, GetTable_LuaDataGSByID(0));
+    EXPECT_TRUE(DBCTest::AssertRecords(dir).empty());
 }
 }   // namespace
