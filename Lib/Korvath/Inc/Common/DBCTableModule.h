@@ -19,7 +19,8 @@
 // DBC_DECLARE_TABLE(Name) gives the record class Table_Name (enumeration _ID, __Load,
 // accessors, members) and the five free functions' declarations; DBC_DEFINE_TABLE(Name,
 // source) in the module's source file gives __Load, the static manager g_Table_NameMgr, the
-// five functions inside the exception wrapper, and registers the declaration for tools.
+// five functions inside the exception wrapper, and registers the declaration for tools
+// (or the same from DBC_DEFINE_TABLE_LOAD and DBC_DEFINE_TABLE_FUNCS on two lines, below).
 // The declaration is checked at compile time (columns in range, column 1 unread, every
 // other column read once, column 0 an INT scalar, elements in order).
 
@@ -296,10 +297,14 @@ constexpr bool DBC_ElementsInOrder()
 // ---- The source side of a module: szSource is the file named in its reports ----
 
 #define DBC_DEFINE_TABLE(Name, szSource)                                                        \
-    DBC_TABLE_##Name(DBC_X_MGR_TABLE, DBC_X_NONE, DBC_X_NONE)                                   \
-    static const bool s_bDBCRegistered_##Name =                                                 \
-        DBC_RegisterTable(DBC_TableDeclOf<Table_##Name>::s_Decl);                               \
-                                                                                                \
+    DBC_DEFINE_TABLE_LOAD(Name, szSource)                                                       \
+    DBC_DEFINE_TABLE_FUNCS(Name, szSource)
+
+// The same in two parts, written on two lines of the module's source, so that __Load's reports
+// carry a line of their own and the five functions share the other:
+//   DBC_DEFINE_TABLE_LOAD(Name, source)    __Load
+//   DBC_DEFINE_TABLE_FUNCS(Name, source)   the manager, the registration and the five functions
+#define DBC_DEFINE_TABLE_LOAD(Name, szSource)                                                   \
     bool Table_##Name::__Load(DBC_Loader& loader)                                               \
     {                                                                                           \
         static const tchar* const szTable = #Name;                                              \
@@ -315,7 +320,12 @@ constexpr bool DBC_ElementsInOrder()
         }                                                                                       \
         DBC_TABLE_HANDLERS(szSource, "bool Table_" #Name "::__Load(DBC_Loader&)")               \
         return false;                                                                           \
-    }                                                                                           \
+    }
+
+#define DBC_DEFINE_TABLE_FUNCS(Name, szSource)                                                  \
+    DBC_TABLE_##Name(DBC_X_MGR_TABLE, DBC_X_NONE, DBC_X_NONE)                                   \
+    static const bool s_bDBCRegistered_##Name =                                                 \
+        DBC_RegisterTable(DBC_TableDeclOf<Table_##Name>::s_Decl);                               \
                                                                                                 \
     bool InitTable_##Name##Table(const tchar* szFileName)                                       \
     {                                                                                           \
