@@ -69,6 +69,8 @@ public:
     // else (shorter or none, -1) one second.
     static timeval selectWait(long timeoutMs);
 
+    // Requests queued and requests running: an owner's loop may stop ticking (and so
+    // stop waiting in select) once both are 0, since every call-back has been made then.
     size_t cachedCount() const { return m_cacheData.size(); }
     size_t inFlightCount() const { return m_inFlight.size(); }
 

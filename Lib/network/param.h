@@ -75,7 +75,8 @@ public:
     void setUInt64(const std::string& name, tuint64 value) { set(name, value); }
 
     // out receives the value stored under name as exactly the type T (one of the setters'
-    // types); false, and out unchanged, when there is none of that type.
+    // types); false, and out unchanged, when there is none of that type. The call-backs
+    // get their context as a const CParam: this is how they read it.
     template <class T>
     bool get(const std::string& name, T& out) const {
         auto it = m_dataMap.find(name);
