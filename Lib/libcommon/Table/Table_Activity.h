@@ -1,7 +1,8 @@
 #pragma once
 // Table_Activity: activities.
 // One record per data row of "Config/Activity.txt", indexed by ID (0 to 9999), at most 10000 records.
-// Loaded on the main thread before any worker runs, read-only afterwards.
+// Loaded on the main thread before any worker runs; TableReload::ReloadActivityTable may load it
+// again, releasing every earlier record, and must not run while another thread reads it.
 // FOPARAMETER1 has no numbered sibling, so it stays the scalar m_FOParameter1.
 
 #include "DBCTableModule.h"

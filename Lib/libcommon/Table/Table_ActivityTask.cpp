@@ -1,3 +1,4 @@
 #include "Table_ActivityTask.h"
 
-DBC_DEFINE_TABLE(ActivityTask, "Lib/libcommon/Table/Table_ActivityTask")
+DBC_DEFINE_TABLE_LOAD(ActivityTask, "Lib/libcommon/Table/Table_ActivityTask")
+DBC_DEFINE_TABLE_FUNCS(ActivityTask, "Lib/libcommon/Table/Table_ActivityTask")

@@ -1,3 +1,4 @@
 #include "Table_JackpotActivity.h"
 
-DBC_DEFINE_TABLE(JackpotActivity, "Lib/libcommon/Table/Table_JackpotActivity")
+DBC_DEFINE_TABLE_LOAD(JackpotActivity, "Lib/libcommon/Table/Table_JackpotActivity")
+DBC_DEFINE_TABLE_FUNCS(JackpotActivity, "Lib/libcommon/Table/Table_JackpotActivity")

@@ -1,3 +1,4 @@
 #include "Table_LotteryTicketAwardWeight.h"
 
-DBC_DEFINE_TABLE(LotteryTicketAwardWeight, "Lib/libcommon/Table/Table_LotteryTicketAwardWeight")
+DBC_DEFINE_TABLE_LOAD(LotteryTicketAwardWeight, "Lib/libcommon/Table/Table_LotteryTicketAwardWeight")
+DBC_DEFINE_TABLE_FUNCS(LotteryTicketAwardWeight, "Lib/libcommon/Table/Table_LotteryTicketAwardWeight")

@@ -1,3 +1,4 @@
 #include "Table_LuckyWheel.h"
 
-DBC_DEFINE_TABLE(LuckyWheel, "Lib/libcommon/Table/Table_LuckyWheel")
+DBC_DEFINE_TABLE_LOAD(LuckyWheel, "Lib/libcommon/Table/Table_LuckyWheel")
+DBC_DEFINE_TABLE_FUNCS(LuckyWheel, "Lib/libcommon/Table/Table_LuckyWheel")

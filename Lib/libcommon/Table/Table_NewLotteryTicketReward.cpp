@@ -1,3 +1,4 @@
 #include "Table_NewLotteryTicketReward.h"
 
-DBC_DEFINE_TABLE(NewLotteryTicketReward, "Lib/libcommon/Table/Table_NewLotteryTicketReward")
+DBC_DEFINE_TABLE_LOAD(NewLotteryTicketReward, "Lib/libcommon/Table/Table_NewLotteryTicketReward")
+DBC_DEFINE_TABLE_FUNCS(NewLotteryTicketReward, "Lib/libcommon/Table/Table_NewLotteryTicketReward")

@@ -1,3 +1,4 @@
 #include "Table_NewPlayerRate.h"
 
-DBC_DEFINE_TABLE(NewPlayerRate, "Lib/libcommon/Table/Table_NewPlayerRate")
+DBC_DEFINE_TABLE_LOAD(NewPlayerRate, "Lib/libcommon/Table/Table_NewPlayerRate")
+DBC_DEFINE_TABLE_FUNCS(NewPlayerRate, "Lib/libcommon/Table/Table_NewPlayerRate")

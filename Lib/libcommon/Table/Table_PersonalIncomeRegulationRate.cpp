@@ -1,3 +1,4 @@
 #include "Table_PersonalIncomeRegulationRate.h"
 
-DBC_DEFINE_TABLE(PersonalIncomeRegulationRate, "Lib/libcommon/Table/Table_PersonalIncomeRegulationRate")
+DBC_DEFINE_TABLE_LOAD(PersonalIncomeRegulationRate, "Lib/libcommon/Table/Table_PersonalIncomeRegulationRate")
+DBC_DEFINE_TABLE_FUNCS(PersonalIncomeRegulationRate, "Lib/libcommon/Table/Table_PersonalIncomeRegulationRate")

@@ -1,3 +1,4 @@
 #include "Table_QVAward.h"
 
-DBC_DEFINE_TABLE(QVAward, "Lib/libcommon/Table/Table_QVAward")
+DBC_DEFINE_TABLE_LOAD(QVAward, "Lib/libcommon/Table/Table_QVAward")
+DBC_DEFINE_TABLE_FUNCS(QVAward, "Lib/libcommon/Table/Table_QVAward")

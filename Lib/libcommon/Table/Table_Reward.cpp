@@ -1,3 +1,4 @@
 #include "Table_Reward.h"
 
-DBC_DEFINE_TABLE(Reward, "Lib/libcommon/Table/Table_Reward")
+DBC_DEFINE_TABLE_LOAD(Reward, "Lib/libcommon/Table/Table_Reward")
+DBC_DEFINE_TABLE_FUNCS(Reward, "Lib/libcommon/Table/Table_Reward")

@@ -1,3 +1,4 @@
 #include "Table_SceneTask.h"
 
-DBC_DEFINE_TABLE(SceneTask, "Lib/libcommon/Table/Table_SceneTask")
+DBC_DEFINE_TABLE_LOAD(SceneTask, "Lib/libcommon/Table/Table_SceneTask")
+DBC_DEFINE_TABLE_FUNCS(SceneTask, "Lib/libcommon/Table/Table_SceneTask")

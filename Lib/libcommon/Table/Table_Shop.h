@@ -1,7 +1,8 @@
 #pragma once
 // Table_Shop: the goods of the shops.
 // One record per data row of "Config/Shop.txt", hashed in 9999 buckets (any ID), at most 1000 records.
-// Loaded on the main thread before any worker runs, read-only afterwards.
+// Loaded on the main thread before any worker runs; TableReload::ReloadShopTable may load it
+// again, releasing every earlier record, and must not run while another thread reads it.
 
 #include "DBCTableModule.h"
 

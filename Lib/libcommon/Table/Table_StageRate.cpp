@@ -1,3 +1,4 @@
 #include "Table_StageRate.h"
 
-DBC_DEFINE_TABLE(StageRate, "Lib/libcommon/Table/Table_StageRate")
+DBC_DEFINE_TABLE_LOAD(StageRate, "Lib/libcommon/Table/Table_StageRate")
+DBC_DEFINE_TABLE_FUNCS(StageRate, "Lib/libcommon/Table/Table_StageRate")

@@ -1,7 +1,8 @@
 #pragma once
 // Table_WeeklyAndDailyTask: weekly and daily tasks.
 // One record per data row of "Config/WeeklyAndDailyTask.txt", hashed in 99999 buckets (any ID), at most 100000 records.
-// Loaded on the main thread before any worker runs, read-only afterwards.
+// Loaded on the main thread before any worker runs; TableReload::ReloadWeeklyAndDailyTaskTable may load it
+// again, releasing every earlier record, and must not run while another thread reads it.
 
 #include "DBCTableModule.h"
 
