@@ -2,6 +2,9 @@
 
 #include "GameTableCheck.h"
 
+#include "DBCTestUtil.h"
+#include "TempWorkDir.h"
+
 #include "Table_BonusReturnRegulationRate.h"
 #include "Table_DailyBox.h"
 #include "Table_Discount.h"
@@ -21,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <type_traits>
 
 namespace
@@ -412,6 +416,70 @@ TEST(EconomyTables, RateConfiguration)
     GameTableCheck::CheckTable(RateEquipConfigCase());
     GameTableCheck::CheckTable(RateItemConfigCase());
     GameTableCheck::CheckTable(RateQiukaConfigCase());
+}
+
+// Text cells come back as written, however much they look like numbers or lists; an empty
+// integer or float cell between others reads 0, an empty text cell the shared empty text.
+TEST(EconomyTables, CellsComeBackAsWritten)
+{
+    TempWorkDir dir;
+    dir.WriteFile("Config/Discount.txt", DBCTest::TextTable("INT\tINT\tSTRING\tSTRING\tSTRING", {"4\t\t0.75\t12.50\t7,30"}));
+    ASSERT_TRUE(InitTable_DiscountTable("Config/Discount.txt"));
+    const Table_Discount* pDiscount = GetTable_DiscountByID(4);
+    ASSERT_NE(nullptr, pDiscount);
+    EXPECT_EQ(std::string("0.75"), pDiscount->GetRate());
+    EXPECT_EQ(std::string("12.50"), pDiscount->GetWeight());
+    EXPECT_EQ(std::string("7,30"), pDiscount->GetLimitDay());
+
+    dir.WriteFile("Config/FirstPayAward.txt",
+                  DBCTest::TextTable("INT\tINT\tINT\tSTRING\tSTRING", {"2\t\t1\t1001,1002,1003\t5;5;10"}));
+    ASSERT_TRUE(InitTable_FirstPayAwardTable("Config/FirstPayAward.txt"));
+    const Table_FirstPayAward* pFirst = GetTable_FirstPayAwardByID(2);
+    ASSERT_NE(nullptr, pFirst);
+    EXPECT_EQ(1, pFirst->GetSex());
+    EXPECT_EQ(std::string("1001,1002,1003"), pFirst->GetItemId());
+    EXPECT_EQ(std::string("5;5;10"), pFirst->GetItemNum());
+
+    dir.WriteFile("Config/RateEquipConfig.txt", DBCTest::TextTable("INT\tINT\tSTRING\tSTRING", {"3\t\t3\t"}));
+    ASSERT_TRUE(InitTable_RateEquipConfigTable("Config/RateEquipConfig.txt"));
+    const Table_RateEquipConfig* pEquip = GetTable_RateEquipConfigByID(3);
+    ASSERT_NE(nullptr, pEquip);
+    EXPECT_EQ(std::string("3"), pEquip->GetEquipDropCount());
+    EXPECT_EQ(DBC_EmptyString(), pEquip->GetEquipParam());
+
+    // Empty cells between filled ones, and 0.1 kept as the nearest float, not the double.
+    dir.WriteFile("Config/RateDiamondConfig.txt",
+                  DBCTest::TextTable("INT\tINT\tFLOAT\tFLOAT", {"8\t\t\t1.5", "9\t\t0.1\t"}));
+    ASSERT_TRUE(InitTable_RateDiamondConfigTable("Config/RateDiamondConfig.txt"));
+    const Table_RateDiamondConfig* p8 = GetTable_RateDiamondConfigByID(8);
+    const Table_RateDiamondConfig* p9 = GetTable_RateDiamondConfigByID(9);
+    ASSERT_NE(nullptr, p8);
+    ASSERT_NE(nullptr, p9);
+    EXPECT_EQ(0.0f, p8->GetDiamondParambyIndex(0));
+    EXPECT_EQ(1.5f, p8->GetDiamondParambyIndex(1));
+    EXPECT_EQ(0.1f, p9->GetDiamondParambyIndex(0));
+    EXPECT_NE(0.1, static_cast<double>(p9->GetDiamondParambyIndex(0)));
+    EXPECT_EQ(0.0f, p9->GetDiamondParambyIndex(1));
+
+    dir.WriteFile("Config/RateQiukaConfig.txt", DBCTest::TextTable("INT\tINT\tINT\tFLOAT", {"6\tx\t\t2.25"}));
+    ASSERT_TRUE(InitTable_RateQiukaConfigTable("Config/RateQiukaConfig.txt"));
+    const Table_RateQiukaConfig* pQiuka = GetTable_RateQiukaConfigByID(6);
+    ASSERT_NE(nullptr, pQiuka);
+    EXPECT_EQ(0, pQiuka->GetDropCount());
+    EXPECT_EQ(2.25f, pQiuka->GetParm());
+
+    dir.WriteFile("Config/Shop.txt",
+                  DBCTest::TextTable("INT\tINT\tINT\tINT\tSTRING\tINT\tINT\tINT\tINT\tINT\tINT\tINT\tINT\tINT\tINT\tINT"
+                                     "\tINT\tINT\tINT\tINT\tSTRING\tINT\tINT\tINT\tINT\tSTRING\tSTRING",
+                                     {"20000\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t9"}));
+    ASSERT_TRUE(InitTable_ShopTable("Config/Shop.txt"));
+    const Table_Shop* pShop = GetTable_ShopByID(20000);
+    ASSERT_NE(nullptr, pShop);
+    EXPECT_EQ(0, pShop->GetPrice());
+    EXPECT_EQ(0, pShop->GetStockCount());
+    EXPECT_EQ(DBC_EmptyString(), pShop->GetOpenTime());
+    EXPECT_EQ(std::string("9"), pShop->GetCloseTime());
+    EXPECT_TRUE(DBCTest::AssertRecords(dir).empty());
 }
 
 }   // namespace

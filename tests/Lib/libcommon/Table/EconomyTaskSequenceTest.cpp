@@ -159,6 +159,27 @@ TEST(EconomyTaskSequence, EachTableIsLoadedAtItsPlace)
     }
 }
 
+// A wrong column count, reported by each module from its own source: __Load's check and its
+// handler, then the loader's handler on a line of its own.
+TEST(EconomyTaskSequence, ReportsNameTheModuleAndLoadHasItsOwnLine)
+{
+    for (const Place& p : PLACES) {
+        SCOPED_TRACE(p.szTable);
+        TempWorkDir dir;
+        dir.WriteFile(p.szFile, DBCTest::TextTable("INT\tSTRING\tINT", {"0\tx\t1"}));   // 3 columns, too few for every table
+        DBCTest::ExpectReportThrown([&] { p.pfnLoad(p.szFile); });
+        const std::vector<DBCTest::AssertRecord> records = DBCTest::AssertRecords(dir);
+        ASSERT_EQ(3u, records.size());
+        for (const DBCTest::AssertRecord& r : records) {
+            EXPECT_EQ(std::string("Lib/libcommon/Table/Table_") + p.szTable, r.strFile);
+        }
+        EXPECT_EQ(std::string(p.szTable) + " Columns Differ", records[0].strMsg);
+        EXPECT_EQ(std::string("bool Table_") + p.szTable + "::__Load(DBC_Loader&)", records[1].strFunc);
+        EXPECT_EQ(std::string("bool InitTable_") + p.szTable + "Table(const tchar*)", records[2].strFunc);
+        EXPECT_NE(records[1].strLine, records[2].strLine);
+    }
+}
+
 #ifdef DRAVIK_FIXTURES_EXE
 using GameTableCheck::RunFixtures;
 
