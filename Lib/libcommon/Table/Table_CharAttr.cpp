@@ -1,3 +1,4 @@
 #include "Table_CharAttr.h"
 
-DBC_DEFINE_TABLE(CharAttr, "Lib/libcommon/Table/Table_CharAttr")
+DBC_DEFINE_TABLE_LOAD(CharAttr, "Lib/libcommon/Table/Table_CharAttr")
+DBC_DEFINE_TABLE_FUNCS(CharAttr, "Lib/libcommon/Table/Table_CharAttr")

@@ -1,3 +1,4 @@
 #include "Table_CommonData.h"
 
-DBC_DEFINE_TABLE(CommonData, "Lib/libcommon/Table/Table_CommonData")
+DBC_DEFINE_TABLE_LOAD(CommonData, "Lib/libcommon/Table/Table_CommonData")
+DBC_DEFINE_TABLE_FUNCS(CommonData, "Lib/libcommon/Table/Table_CommonData")

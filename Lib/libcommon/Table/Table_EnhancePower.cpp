@@ -1,3 +1,4 @@
 #include "Table_EnhancePower.h"
 
-DBC_DEFINE_TABLE(EnhancePower, "Lib/libcommon/Table/Table_EnhancePower")
+DBC_DEFINE_TABLE_LOAD(EnhancePower, "Lib/libcommon/Table/Table_EnhancePower")
+DBC_DEFINE_TABLE_FUNCS(EnhancePower, "Lib/libcommon/Table/Table_EnhancePower")

@@ -1,3 +1,4 @@
 #include "Table_RougelikeRule.h"
 
-DBC_DEFINE_TABLE(RougelikeRule, "Lib/libcommon/Table/Table_RougelikeRule")
+DBC_DEFINE_TABLE_LOAD(RougelikeRule, "Lib/libcommon/Table/Table_RougelikeRule")
+DBC_DEFINE_TABLE_FUNCS(RougelikeRule, "Lib/libcommon/Table/Table_RougelikeRule")
