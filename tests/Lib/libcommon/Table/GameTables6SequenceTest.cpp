@@ -285,4 +285,38 @@ TEST(GameTables6Sequence, TheScriptTablesKeepTheirOwnRecords)
     EXPECT_EQ(nullptr, GetTable_LuaDataGSByID(0));
     EXPECT_TRUE(DBCTest::AssertRecords(dir).empty());
 }
+
+// Each module names its own source in its reports, and __Load reports from a line other than
+// the loading function's: a file of two columns is too narrow for every table of this group.
+TEST(GameTables6Sequence, ReportsNameTheModuleAndLoadHasItsOwnLine)
+{
+    struct Loader
+    {
+        const char* szTable;
+        bool (*pfnLoad)(const tchar*);
+    };
+    std::vector<Loader> loaders = {
+        {"Card1", &InitTable_Card1Table}, {"Pet", &InitTable_PetTable}, {"Ride", &InitTable_RideTable}};
+    for (const Loaded& t : LOADED) {
+        const TableSeqEntry* pEntry = FindTableSeqEntry(t.szName);
+        ASSERT_NE(nullptr, pEntry) << t.szName;
+        ASSERT_NE(nullptr, pEntry->pfnLoad) << t.szName;
+        loaders.push_back({t.szName, pEntry->pfnLoad});
+    }
+    for (const Loader& l : loaders) {
+        SCOPED_TRACE(l.szTable);
+        TempWorkDir dir;
+        dir.WriteFile("Config/Narrow.txt", DBCTest::TextTable("INT\tSTRING", {"0\tx"}));
+        DBCTest::ExpectReportThrown([&] { l.pfnLoad("Config/Narrow.txt"); });
+        const std::vector<DBCTest::AssertRecord> records = DBCTest::AssertRecords(dir);
+        ASSERT_EQ(3u, records.size());
+        for (const DBCTest::AssertRecord& r : records) {
+            EXPECT_EQ(std::string("Lib/libcommon/Table/Table_") + l.szTable, r.strFile);
+        }
+        EXPECT_EQ(std::string(l.szTable) + " Columns Differ", records[0].strMsg);
+        EXPECT_EQ(std::string("bool Table_") + l.szTable + "::__Load(DBC_Loader&)", records[1].strFunc);
+        EXPECT_EQ(std::string("bool InitTable_") + l.szTable + "Table(const tchar*)", records[2].strFunc);
+        EXPECT_NE(records[1].strLine, records[2].strLine);
+    }
+}
 }   // namespace
