@@ -450,8 +450,7 @@ SOCKET ServerSocket::getSOCKET() const
 // ---------------------------------------------------------------------------------------------
 // SocketStreamRing
 
-SocketStreamRing::SocketStreamRing(Socket* sock, tuint32 BufferLen, tuint32 MaxBufferLen,
-                                   tuint32 uResetSize)
+SocketStreamRing::SocketStreamRing(Socket* sock, tuint32 BufferLen, tuint32 MaxBufferLen)
     : m_pSocket(sock),
       m_Buffer(nullptr),
       // At least one byte: the ring keeps one free, and an empty block would make the free
@@ -459,8 +458,7 @@ SocketStreamRing::SocketStreamRing(Socket* sock, tuint32 BufferLen, tuint32 MaxB
       m_BufferLen(BufferLen > 0 ? BufferLen : 1),
       m_MaxBufferLen(MaxBufferLen),
       m_Head(0),
-      m_Tail(0),
-      m_uResetSize(uResetSize)
+      m_Tail(0)
 {
     m_Buffer = new tchar[m_BufferLen]();
 }
@@ -481,12 +479,12 @@ tuint32 SocketStreamRing::Length() const
     return 0;
 }
 
-void SocketStreamRing::Initsize()
+void SocketStreamRing::ResetBlock(tuint32 uSize)
 {
-    tchar* pFresh = new tchar[m_uResetSize]();
+    tchar* pFresh = new tchar[uSize]();
     delete[] m_Buffer;
     m_Buffer = pFresh;
-    m_BufferLen = m_uResetSize;
+    m_BufferLen = uSize;
     m_Head = 0;
     m_Tail = 0;
 }
@@ -539,8 +537,13 @@ tuint32 SocketStreamRing::FreeSize() const
 // SocketInputStream
 
 SocketInputStream::SocketInputStream(Socket* sock, tuint32 BufferLen, tuint32 MaxBufferLen)
-    : SocketStreamRing(sock, BufferLen, MaxBufferLen, 65536)
+    : SocketStreamRing(sock, BufferLen, MaxBufferLen)
 {
+}
+
+void SocketInputStream::Initsize()
+{
+    ResetBlock(65536);
 }
 
 tuint32 SocketInputStream::Read(tchar* buf, tuint32 len)
@@ -708,8 +711,13 @@ bool SocketInputStream::ReadPacket(const Packet& rPacket, tuint32 nSize, bool bI
 // SocketOutputStream
 
 SocketOutputStream::SocketOutputStream(Socket* sock, tuint32 BufferLen, tuint32 MaxBufferLen)
-    : SocketStreamRing(sock, BufferLen, MaxBufferLen, 16384)
+    : SocketStreamRing(sock, BufferLen, MaxBufferLen)
 {
+}
+
+void SocketOutputStream::Initsize()
+{
+    ResetBlock(16384);
 }
 
 bool SocketOutputStream::Reserve(tuint32 len)

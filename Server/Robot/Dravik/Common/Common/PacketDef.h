@@ -161,24 +161,22 @@ protected:
     google::protobuf::Message& m_rPacketData;
 };
 
-// A growable ring of bytes bound to a socket (not owned).
+// The part common to SocketInputStream and SocketOutputStream: a growable ring of bytes bound
+// to a socket (not owned), with exactly the streams' fields, in their order.
 //
 //   tail >= head: [head, tail) held          tail < head: [head, B) then [0, tail) held
 //   Length = tail - head, or B + tail - head once wrapped. One byte is always left free,
 //   so head == tail means empty, never full. 1 <= B; head, tail < B.
 //
-// The block only grows (Resize) until the stream's limit handling drops it back to the reset
-// size (Initsize). Owned by one thread, the socket's.
+// The block only grows (Resize) until a stream's limit handling drops it back to that
+// stream's reset size (its Initsize). Not a stream by itself. Owned by one thread, the socket's.
 class SocketStreamRing {
 public:
-    SocketStreamRing(Socket* sock, tuint32 BufferLen, tuint32 MaxBufferLen, tuint32 uResetSize);
     virtual ~SocketStreamRing();
     SocketStreamRing(const SocketStreamRing&) = delete;
     SocketStreamRing& operator=(const SocketStreamRing&) = delete;
 
     tuint32 Length() const;
-    // Drops the content; a fresh zero-filled block of the reset size.
-    void Initsize();
     // Grows the block by max(size, B/2), the content moved to its start. False, with nothing
     // changed, when the new size would not fit 32 bits or the block cannot be had.
     bool Resize(tint32 size);
@@ -186,6 +184,10 @@ public:
     void updateSocket(Socket* sock);
 
 protected:
+    SocketStreamRing(Socket* sock, tuint32 BufferLen, tuint32 MaxBufferLen);
+
+    // Drops the content: a fresh zero-filled block of uSize bytes, head and tail 0.
+    void ResetBlock(tuint32 uSize);
     tuint32 FreeSize() const;  // bytes that can be added without touching the kept byte
 
     Socket* m_pSocket;
@@ -194,16 +196,15 @@ protected:
     tuint32 m_MaxBufferLen;
     tuint32 m_Head;
     tuint32 m_Tail;
-
-private:
-    tuint32 m_uResetSize;
 };
 
 // What arrives on the socket, read by Fill and taken out as bytes or packets.
 class SocketInputStream : public SocketStreamRing {
 public:
-    // Initsize brings the block back to 65536 bytes.
     SocketInputStream(Socket* sock, tuint32 BufferLen, tuint32 MaxBufferLen);
+
+    // Drops the content; a fresh zero-filled block of 65536 bytes.
+    void Initsize();
 
     // len bytes from the head, or 0 (nothing moved) when len is 0 or more than Length().
     tuint32 Read(tchar* buf, tuint32 len);
@@ -211,9 +212,12 @@ public:
     bool Skip(tuint32 len);
 
     // Reads what the socket has: the count read (0 when it would block at once; bytes read
-    // before a would-block are counted), or a negative code telling where it failed: -3, -8,
-    // -10, -15 ... when the peer closed, -4, -11, -16 when more waits than m_MaxBufferLen
-    // allows (the content is then dropped).
+    // before a would-block are counted), or a negative code telling where it stopped, as
+    // receive failed / peer closed, and for the growth of a full ring limit / failed / closed
+    // (at the limit, more waits than m_MaxBufferLen allows and the content is dropped):
+    //   head 0:            [t, B-1) -2 / -3                     growth -4 / -5 / -6
+    //   0 < head <= tail:  [t, B) -7 / -8, then [0, h-1) -9 / -10  growth -11 / -12 / -13
+    //   tail < head:       [t, h-1) -14 / -15                   growth -16 / -17 / -18
     tuint32 Fill();
 
     // Consumes one frame of nSize body bytes (header examined by the caller) and parses the
@@ -234,8 +238,10 @@ private:
 // What is to be sent, queued by Write and sent by Flush.
 class SocketOutputStream : public SocketStreamRing {
 public:
-    // Initsize brings the block back to 16384 bytes.
     SocketOutputStream(Socket* sock, tuint32 BufferLen, tuint32 MaxBufferLen);
+
+    // Drops the content; a fresh zero-filled block of 16384 bytes.
+    void Initsize();
 
     // Appends len bytes, growing the block when they would not leave the free byte; len, or
     // 0 when growing failed (nothing written).

@@ -6,8 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <functional>
 #include <string>
+#include <vector>
 
 using namespace sockettest;
 
@@ -41,6 +47,21 @@ public:
     {
         m_Pair.m_Client.close();
         ASSERT_TRUE(WaitPeerClosed(m_Pair.m_Server));
+    }
+
+    // The peer aborts the connection (a reset): bytes that arrived before it are still read,
+    // the receive after them fails.
+    void PeerResets()
+    {
+        linger ling = {1, 0};
+        ASSERT_TRUE(SocketAPI::setsockopt_ex(m_Pair.m_Client.getSOCKET(), SOL_SOCKET, SO_LINGER,
+                                             &ling, sizeof(ling)));
+        m_Pair.m_Client.close();
+        // Polled, not asked through SO_ERROR: reading SO_ERROR would clear the pending reset.
+        ASSERT_TRUE(WaitUntil([&] {
+            pollfd pfd = {m_Pair.m_Server.getSOCKET(), 0, 0};
+            return poll(&pfd, 1, 0) == 1 && (pfd.revents & POLLERR) != 0;
+        }));
     }
 
     tuint32 Fill()
@@ -131,6 +152,45 @@ public:
     size_t m_uConsumed = 0;  // bytes taken out of the stream
 };
 
+// A Socket over a descriptor the test made, for failures a TCP peer cannot cause at the
+// right moment. Closed by the Socket when it is a socket; a pipe end is only forgotten (its
+// SO_ERROR cannot be read), so the test closes that itself.
+class AdoptedSocket : public Socket {
+public:
+    explicit AdoptedSocket(SOCKET fd) { m_SocketID = fd; }
+};
+
+// The streams' fields, in their order, for the layout check.
+template <typename StreamType>
+class FieldProbe : public StreamType {
+public:
+    using StreamType::StreamType;
+
+    std::vector<const char*> Addresses() const
+    {
+        return {reinterpret_cast<const char*>(&this->m_pSocket),
+                reinterpret_cast<const char*>(&this->m_Buffer),
+                reinterpret_cast<const char*>(&this->m_BufferLen),
+                reinterpret_cast<const char*>(&this->m_MaxBufferLen),
+                reinterpret_cast<const char*>(&this->m_Head),
+                reinterpret_cast<const char*>(&this->m_Tail)};
+    }
+};
+
+template <typename StreamType>
+void ExpectTheListedFieldsOnly()
+{
+    // The pointer to the virtual destructor's table, then m_pSocket, m_Buffer, m_BufferLen,
+    // m_MaxBufferLen, m_Head, m_Tail and nothing else.
+    EXPECT_EQ(sizeof(StreamType), 3 * sizeof(void*) + 4 * sizeof(tuint32));
+    FieldProbe<StreamType> probe(nullptr, 16, 16);
+    std::vector<const char*> addresses = probe.Addresses();
+    EXPECT_EQ(addresses.front(), reinterpret_cast<const char*>(&probe) + sizeof(void*));
+    for (size_t i = 1; i < addresses.size(); ++i) {
+        EXPECT_LT(addresses[i - 1], addresses[i]) << "field " << i;
+    }
+}
+
 }  // namespace
 
 TEST(SocketStream, ResizeGrowsByTheLargerOfSizeAndHalf)
@@ -164,6 +224,12 @@ TEST(SocketStream, ResizeGrowsByTheLargerOfSizeAndHalf)
     EXPECT_EQ(stream.Tail(), 8u);
     EXPECT_EQ(stream.Content(), "ABCDEFGH");
     EXPECT_EQ(stream.Length(), 8u);
+}
+
+TEST(SocketStream, StreamsHoldTheListedFieldsInOrder)
+{
+    ExpectTheListedFieldsOnly<SocketInputStream>();
+    ExpectTheListedFieldsOnly<SocketOutputStream>();
 }
 
 TEST(SocketStream, InitsizeDropsTheContentAndRestoresTheResetSize)
@@ -306,7 +372,7 @@ TEST(SocketInputStream, BytesReadBeforeAWouldBlockAreCounted)
 
 TEST(SocketInputStream, FailureCodeTellsTheCase)
 {
-    enum Event { PeerClosed, SocketGone };
+    enum Event { PeerClosed, PeerReset, SocketGone };
     struct Row {
         const char* szCase;
         Feed::State eState;
@@ -320,6 +386,8 @@ TEST(SocketInputStream, FailureCodeTellsTheCase)
         {"head <= tail, run [t, B), peer closed", Feed::EmptyAt5, 0, PeerClosed, -8, 0},
         {"head <= tail, then run [0, h-1), peer closed", Feed::EmptyAt5, 11, PeerClosed, -10, 11},
         {"tail < head, run [t, h-1), peer closed", Feed::HeadAfterTail, 0, PeerClosed, -15, 9},
+        {"head <= tail, run [t, B) filled, then [0, h-1) reset", Feed::EmptyAt5, 11, PeerReset, -9,
+         11},
         {"head 0, run [t, B-1), socket gone", Feed::AtStart, 0, SocketGone, -2, 0},
         {"head <= tail, run [t, B), socket gone", Feed::EmptyAt5, 0, SocketGone, -7, 0},
         {"tail < head, run [t, h-1), socket gone", Feed::HeadAfterTail, 0, SocketGone, -14, 9},
@@ -333,6 +401,8 @@ TEST(SocketInputStream, FailureCodeTellsTheCase)
         }
         if (row.eEvent == PeerClosed) {
             feed.PeerCloses();
+        } else if (row.eEvent == PeerReset) {
+            feed.PeerResets();
         } else {
             feed.m_Pair.m_Server.close();
         }
@@ -383,6 +453,64 @@ TEST(SocketInputStream, FullRingGrowsOnceForWhatWaitsOrDropsAtTheLimit)
         if (row.uLength > 0) {
             EXPECT_EQ(feed.m_Stream.Content(), feed.Expected()) << "in order, nothing lost";
         }
+    }
+}
+
+TEST(SocketInputStream, ReceiveFailingAfterTheRingGrewTellsTheCase)
+{
+    // Two descriptors that fail the receive made after growing, while bytes still wait:
+    // - a pipe end: FIONREAD counts the bytes in the pipe, recv fails (ENOTSOCK), so a ring
+    //   that is already full grows and then fails without an earlier receive;
+    // - one end of an AF_UNIX SOCK_SEQPACKET pair: each receive takes one record, an empty
+    //   record reads as 0 (as from a closed peer) and FIONREAD counts the records behind it.
+    enum Kind { PipeEnd, Records };
+    struct Row {
+        const char* szCase;
+        Kind eKind;
+        tuint32 uHead;                 // where the held bytes start
+        tuint32 uHeld;                 // held before Fill
+        std::vector<size_t> records;   // sizes sent after them, in order (a pipe: one write)
+        tint32 nCode;
+        tuint32 uLength;               // after: what was held or read stays, in order
+    };
+    const Row rows[] = {
+        {"head 0, full, receive fails", PipeEnd, 0, 15, {5}, -5, 15},
+        {"tail < head, full, receive fails", PipeEnd, 10, 15, {5}, -17, 15},
+        {"head 0, run [t, B-1) filled, peer closed", Records, 0, 0, {15, 0, 5}, -6, 15},
+        {"head 0, full, peer closed", Records, 0, 15, {0, 5}, -6, 15},
+        {"head 5, both runs filled, peer closed", Records, 5, 0, {11, 4, 0, 5}, -13, 15},
+        {"head 1, run [t, B) filled, no start run, peer closed", Records, 1, 0, {15, 0, 5}, -13,
+         15},
+        {"tail < head, run [t, h-1) filled, peer closed", Records, 10, 9, {6, 0, 5}, -18, 15},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.szCase);
+        tint32 fd[2] = {-1, -1};
+        if (row.eKind == PipeEnd) {
+            ASSERT_EQ(pipe(fd), 0);
+        } else {
+            ASSERT_EQ(socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_NONBLOCK, 0, fd), 0);
+        }
+        size_t uSent = row.uHeld;
+        for (size_t uRecord : row.records) {
+            std::string strRecord = Pattern(uSent, uRecord);
+            ASSERT_EQ(write(fd[1], strRecord.data(), uRecord), static_cast<ssize_t>(uRecord));
+            uSent += uRecord;
+        }
+        {
+            AdoptedSocket sock(fd[0]);
+            InputProbe stream(&sock, 16, 1 << 20);
+            stream.Place(row.uHead, Pattern(0, row.uHeld));
+            EXPECT_EQ(stream.Fill(), Code(row.nCode));
+            // 5 bytes waited: grown by max(6, 16 / 2) before the failing receive.
+            EXPECT_EQ(stream.BufferLen(), 24u);
+            EXPECT_EQ(stream.Length(), row.uLength);
+            EXPECT_EQ(stream.Content(), Pattern(0, row.uLength));
+        }
+        if (row.eKind == PipeEnd) {
+            close(fd[0]);
+        }
+        close(fd[1]);
     }
 }
 
@@ -477,6 +605,40 @@ TEST(SocketOutputStream, FlushFailureCodeTellsTheRun)
         EXPECT_EQ(stream.Flush(), Code(row.nCode));
         EXPECT_EQ(stream.Content(), row.szPlaced) << "nothing was sent, nothing is lost";
     }
+}
+
+TEST(SocketOutputStream, FlushFailingOnTheRunFromTheStartKeepsIt)
+{
+    // A connected UDP socket sends the short run to the end of the block as one datagram and
+    // refuses the run from the start, larger than any datagram (EMSGSIZE).
+    tint32 fdReceiver = socket(AF_INET, SOCK_DGRAM, 0);
+    tint32 fdSender = socket(AF_INET, SOCK_DGRAM, 0);
+    ASSERT_GE(fdReceiver, 0);
+    ASSERT_GE(fdSender, 0);
+    sockaddr_in addr;
+    memset(&addr, 0, sizeof(addr));
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(bind(fdReceiver, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)), 0);
+    socklen_t uAddrLen = sizeof(addr);
+    ASSERT_EQ(getsockname(fdReceiver, reinterpret_cast<sockaddr*>(&addr), &uAddrLen), 0);
+    ASSERT_EQ(connect(fdSender, reinterpret_cast<sockaddr*>(&addr), sizeof(addr)), 0);
+    {
+        AdoptedSocket sender(fdSender);
+        OutputProbe stream(&sender, 70016, 1 << 20);
+        std::string strData = Pattern(0, 70010);
+        stream.Place(70006, strData);  // [70006, 70016), then [0, 70000)
+        EXPECT_EQ(stream.Flush(), Code(-5));
+        EXPECT_EQ(stream.Head(), 0u);
+        EXPECT_EQ(stream.Content(), strData.substr(10)) << "what was not sent stays queued";
+
+        pollfd pfd = {fdReceiver, POLLIN, 0};
+        ASSERT_EQ(poll(&pfd, 1, 20000), 1);
+        char buf[64];
+        ASSERT_EQ(recv(fdReceiver, buf, sizeof(buf), MSG_DONTWAIT), 10);
+        EXPECT_EQ(std::string(buf, 10), strData.substr(0, 10)) << "the run to the end went first";
+    }
+    close(fdReceiver);
 }
 
 TEST(SocketOutputStream, FlushToAClosedPeerFailsWithoutASignal)
