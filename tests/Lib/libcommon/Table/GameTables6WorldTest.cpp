@@ -4,6 +4,10 @@
 
 #include "GameTableCheck.h"
 
+#include "DBCLoader.h"
+#include "DBCTestUtil.h"
+#include "TempWorkDir.h"
+
 #include "Table_Area.h"
 #include "Table_CommonData.h"
 #include "Table_CommonDataPublic.h"
@@ -17,6 +21,8 @@
 #include "Table_WayPoint.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace
 {
@@ -241,5 +247,56 @@ TEST(WorldTables, EachTableLoadsAFullFile)
     GameTableCheck::CheckFullLoad(MonsterBirthCase());
     GameTableCheck::CheckFullLoad(PlayerBirthAreaCase());
     GameTableCheck::CheckFullLoad(RougelikeRuleCase());
+}
+
+// Text cells come back as written, however much they look like numbers or lists; the same
+// column name is a text in the monster births and a number in the rougelike rules; an empty
+// number cell between others reads 0.
+TEST(WorldTables, CellsComeBackAsWritten)
+{
+    TempWorkDir dir;
+    dir.WriteFile("Config/MonsterBirth.txt",
+                  DBCTest::TextTable("INT\tINT\tSTRING\tFLOAT\tFLOAT\tFLOAT\tFLOAT\tINT\tSTRING\tSTRING\tINT"
+                                     "\tSTRING\tINT\tSTRING\tSTRING\tINT\tINT\tINT\tINT\tINT\tINT",
+                                     {"7\tx\t1;2;3\t0.5\t-1\t2.25\t\t3\t0\t10,20\t1\t05\t2\t101,102\t0.5\t60"
+                                      "\t\t4\t5\t6\t7"}));
+    ASSERT_TRUE(InitTable_MonsterBirthTable("Config/MonsterBirth.txt"));
+    const Table_MonsterBirth* pBirth = GetTable_MonsterBirthByID(7);
+    ASSERT_NE(nullptr, pBirth);
+    EXPECT_EQ(std::string("1;2;3"), pBirth->GetList());
+    EXPECT_EQ(0.5f, pBirth->GetX());
+    EXPECT_EQ(-1.0f, pBirth->GetY());
+    EXPECT_EQ(2.25f, pBirth->GetZ());
+    EXPECT_EQ(0.0f, pBirth->GetW());
+    EXPECT_EQ(3, pBirth->GetGameMode());
+    EXPECT_EQ(std::string("0"), pBirth->GetRegionX());
+    EXPECT_EQ(std::string("10,20"), pBirth->GetRegionY());
+    EXPECT_EQ(1, pBirth->GetRougelikeType());
+    EXPECT_EQ(std::string("05"), pBirth->GetAreaID());
+    EXPECT_EQ(2, pBirth->GetType());
+    EXPECT_EQ(std::string("101,102"), pBirth->GetMonsterID());
+    EXPECT_EQ(std::string("0.5"), pBirth->GetMonsterRatio());
+    EXPECT_EQ(60, pBirth->GetMonsterRefreshTime());
+    EXPECT_EQ(0, pBirth->GetGoRoundType());
+    EXPECT_EQ(4, pBirth->GetRefreshNum());
+    EXPECT_EQ(5, pBirth->GetInitialTime());
+    EXPECT_EQ(6, pBirth->GetWayPointID());
+    EXPECT_EQ(7, pBirth->GetWayPointDisa());
+
+    dir.WriteFile("Config/RougelikeRule.txt",
+                  DBCTest::TextTable("INT\tINT\tINT\tINT\tSTRING\tSTRING\tSTRING\tSTRING\tSTRING\tSTRING",
+                                     {"8\tx\t\t1001\t1002|1003\t\t7\t0\t-\t1001"}));
+    ASSERT_TRUE(InitTable_RougelikeRuleTable("Config/RougelikeRule.txt"));
+    const Table_RougelikeRule* pRule = GetTable_RougelikeRuleByID(8);
+    ASSERT_NE(nullptr, pRule);
+    EXPECT_EQ(0, pRule->GetGameMode());
+    EXPECT_EQ(1001, pRule->GetMonsterID());
+    EXPECT_EQ(std::string("1002|1003"), pRule->GetRelationMonster());
+    EXPECT_EQ(DBC_EmptyString(), pRule->GetExcludeMonster());
+    EXPECT_EQ(std::string("7"), pRule->GetRelationAirDrop());
+    EXPECT_EQ(std::string("0"), pRule->GetExcludeAirDrop());
+    EXPECT_EQ(std::string("-"), pRule->GetRelationCollection());
+    EXPECT_EQ(std::string("1001"), pRule->GetExcludeCollection());
+    EXPECT_TRUE(DBCTest::AssertRecords(dir).empty());
 }
 }   // namespace
