@@ -1,3 +1,5 @@
 #include "Table_RobotName.h"
 
-DBC_DEFINE_TABLE(RobotName, "Server/Robot/Dravik/Common/Table/Table_RobotName")
+// Two lines: __Load's reports carry a line of their own.
+DBC_DEFINE_TABLE_LOAD(RobotName, "Server/Robot/Dravik/Common/Table/Table_RobotName")
+DBC_DEFINE_TABLE_FUNCS(RobotName, "Server/Robot/Dravik/Common/Table/Table_RobotName")
