@@ -21,8 +21,8 @@ public:
     void MoveStartBack(tint64 nSeconds) { _tstart.tv_sec -= nSeconds; }
 };
 
-// Local calendar time to time_t, through the C library.
-time_t Local(int year, int month, int day, int hour, int minute, int second)
+// A broken-down time with every other field zero.
+tm Broken(int year, int month, int day, int hour, int minute, int second)
 {
     tm t;
     memset(&t, 0, sizeof(t));
@@ -32,6 +32,13 @@ time_t Local(int year, int month, int day, int hour, int minute, int second)
     t.tm_hour = hour;
     t.tm_min = minute;
     t.tm_sec = second;
+    return t;
+}
+
+// Local calendar time to time_t, through the C library.
+time_t Local(int year, int month, int day, int hour, int minute, int second)
+{
+    tm t = Broken(year, month, day, hour, minute, second);
     t.tm_isdst = -1;
     return mktime(&t);
 }
@@ -142,14 +149,7 @@ TEST(TimeConversions, WeekdayFormula)
 
 TEST(TimeConversions, PackedDateRoundTripAndNullTm)
 {
-    tm t;
-    memset(&t, 0, sizeof(t));
-    t.tm_year = 124;
-    t.tm_mon = 4;
-    t.tm_mday = 6;
-    t.tm_hour = 7;
-    t.tm_min = 8;
-    t.tm_sec = 9;
+    tm t = Broken(2024, 5, 6, 7, 8, 9);
     tuint32 uDate = 0;
     TimeManager::ConvertTU(&t, uDate);
     EXPECT_EQ(uDate, 1628205577u);
@@ -203,14 +203,7 @@ TEST_F(TimeCodes, DifferencesOfCodes)
 
     tuint32 uA = 0;
     tuint32 uB = 0;
-    tm t;
-    memset(&t, 0, sizeof(t));
-    t.tm_year = 124;
-    t.tm_mon = 4;
-    t.tm_mday = 6;
-    t.tm_hour = 7;
-    t.tm_min = 8;
-    t.tm_sec = 9;
+    tm t = Broken(2024, 5, 6, 7, 8, 9);
     TimeManager::ConvertTU(&t, uA);
     t.tm_min = 9;
     TimeManager::ConvertTU(&t, uB);
@@ -220,9 +213,7 @@ TEST_F(TimeCodes, DifferencesOfCodes)
 
     // 2000-01-01 to 2024-05-06: far more milliseconds than 32 bits hold; saturates.
     tuint32 uOld = 0;
-    memset(&t, 0, sizeof(t));
-    t.tm_year = 100;
-    t.tm_mday = 1;
+    t = Broken(2000, 1, 1, 0, 0, 0);
     TimeManager::ConvertTU(&t, uOld);
     EXPECT_EQ(TimeManager::DiffTime(uOld, uA), 0xFFFFFFFFu);
     EXPECT_EQ(TimeManager::DiffTime_InSecond(uOld, uA), 768294489u);
