@@ -36,6 +36,16 @@ std::string FirstLoadedTableFile()
     return std::string();
 }
 
+std::string LastLoadedTableFile()
+{
+    tint32 n = 0;
+    const TableSeqEntry* p = GetTableSequence(n);
+    while (n > 0 && p[n - 1].pfnLoad == nullptr) {
+        --n;
+    }
+    return n > 0 ? p[n - 1].szFile : std::string();
+}
+
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override { WriteSampleTables(m_dir); }
@@ -326,8 +336,12 @@ TEST_F(EndToEnd, StopSignalsWriteOutTheBufferedLogs)
         SCOPED_TRACE(r.nSignal);
         WriteBenchmarkXml(m_dir, UnusedPort(), {{1, 1, "s"}}, -1, -1, -1);
         DravikProcess p({"mark"});
-        ASSERT_TRUE(StandInAgent::WaitUntil([&] { return p.Output().find("start bench") != std::string::npos; },
-                                            kPatience));
+        // The first connect follows the last table at once (a slow start-up, as under a
+        // sanitizer, may take longer than any fixed wait from "start bench").
+        const std::string lastTable = "Load Table " + LastLoadedTableFile() + " OK";
+        ASSERT_TRUE(StandInAgent::WaitUntil(
+            [&] { return m_dir.ReadLogs("ServerStatus.").find(lastTable) != std::string::npos; }, kPatience))
+            << p.Output();
         std::this_thread::sleep_for(std::chrono::milliseconds(300)); // past the first connect
         EXPECT_EQ(std::string(), m_dir.ReadLogs("SNet"));             // still in the buffer
         p.Signal(r.nSignal);
@@ -337,7 +351,8 @@ TEST_F(EndToEnd, StopSignalsWriteOutTheBufferedLogs)
         EXPECT_NE(std::string::npos, m_dir.ReadLogs("SNet").find("[CActiveIo::connect_ex] error:111..."))
             << m_dir.ReadLogs("SNet");
         for (const auto& e : std::filesystem::directory_iterator(m_dir.LogDir())) {
-            if (e.path().filename().string().rfind("SNet", 0) == 0) {
+            const std::string name = e.path().filename().string();
+            if (name.rfind("SNet", 0) == 0 || name.rfind("ServerStatus.", 0) == 0) {
                 std::filesystem::remove(e.path());
             }
         }
