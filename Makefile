@@ -3,6 +3,10 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_TSAN ?= build-tsan
+# g++ 12's ThreadSanitizer maps its shadow at fixed places: on a kernel with more than 28
+# bits of mmap randomisation it needs the address space unrandomised, where that is allowed.
+TSAN_WRAP := $(shell [ "$$(cat /proc/sys/vm/mmap_rnd_bits 2>/dev/null || echo 28)" -gt 28 ] && \
+	setarch $$(uname -m) -R true 2>/dev/null && echo "setarch $$(uname -m) -R")
 
 .PHONY: deps build test test-normal test-asan test-tsan bench run clean
 
@@ -35,7 +39,7 @@ test-tsan: deps
 	rm -rf $(BUILD_TSAN)/tsan-reports && mkdir -p $(BUILD_TSAN)/tsan-reports
 	cd $(BUILD_TSAN) || exit 1; status=0; \
 	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 log_path=$(abspath $(BUILD_TSAN))/tsan-reports/report" \
-		ctest --output-on-failure -j $(JOBS) || status=$$?; \
+		$(TSAN_WRAP) ctest --output-on-failure -j $(JOBS) || status=$$?; \
 	if ls tsan-reports/report.* >/dev/null 2>&1; then \
 		cat tsan-reports/report.*; echo "test-tsan: ThreadSanitizer reports above" >&2; status=1; \
 	fi; \
