@@ -75,9 +75,12 @@ TEST(DBCTableModule, ReadsEveryColumnIntoItsMember)
     EXPECT_EQ(11, p->GetValuebyIndex(0));
     EXPECT_EQ(22, p->GetValuebyIndex(1));
     EXPECT_EQ(0, p->GetValuebyIndex(2));
+    EXPECT_EQ(0, p->GetValuebyIndex(-1));
     EXPECT_STREQ("mod-tag-a", p->GetTagbyIndex(0));
     EXPECT_EQ(DBC_EmptyString(), p->GetTagbyIndex(1));
-    EXPECT_EQ(nullptr, p->GetTagbyIndex(-1));
+    // Outside the array a text getter gives the shared empty text, never null.
+    EXPECT_EQ(DBC_EmptyString(), p->GetTagbyIndex(-1));
+    EXPECT_EQ(DBC_EmptyString(), p->GetTagbyIndex(2));
     EXPECT_TRUE(p->IsInited());
     // Declaration order is read order: Name reaches the pool before the tags.
     EXPECT_LT(p->GetName(), p->GetTagbyIndex(0));

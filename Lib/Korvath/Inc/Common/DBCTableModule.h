@@ -146,9 +146,10 @@ constexpr bool DBC_ElementsInOrder()
 #define DBC_ETYPE_INT int
 #define DBC_ETYPE_FLOAT float
 #define DBC_ETYPE_STRING const tchar*
+// What an array getter gives for an index outside the array: a text getter never gives null.
 #define DBC_NONE_INT 0
 #define DBC_NONE_FLOAT 0.0f
-#define DBC_NONE_STRING nullptr
+#define DBC_NONE_STRING DBC_EmptyString()
 #define DBC_KIND_HASHED_SequenceMgrType false
 #define DBC_KIND_HASHED_HashMgrType true
 
