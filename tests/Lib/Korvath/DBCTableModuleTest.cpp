@@ -159,6 +159,12 @@ TEST(DBCTableModule, ReportsEachKindOfFailureThroughTheLoadingFunction)
         {"text member over an INT column", DBCTest::TextTable("INT\tSTRING\tFLOAT\tINT\tINT\tSTRING\tINT\tSTRING", {"1\tx\t1\t2\t3\tt\t4\tu"}),
          {"void DBC_Loader::ReadDirect(const tchar*&, tint32, const tchar*, const tchar*) | DBCFile::T_STRING==FieldType | ModProbe ID_NAME: column 3 is INT, not STRING",
           L + " | false | " + L, F + " | false | " + F}, 0},
+        {"number member over a STRING column", DBCTest::TextTable("INT\tSTRING\tFLOAT\tSTRING\tSTRING\tSTRING\tINT\tSTRING", {"1\tx\t1.5\tn\tshop\tt\t4\tu"}),
+         {"void DBC_Loader::ReadDirect(tint32&, tint32, const tchar*, const tchar*) | DBCFile::T_INT==FieldType | ModProbe ID_VALUE1: column 4 is STRING, not INT",
+          L + " | false | " + L, F + " | false | " + F}, 0},
+        {"FLOAT member over an INT column", DBCTest::TextTable("INT\tSTRING\tINT\tSTRING\tINT\tSTRING\tINT\tSTRING", {"1\tx\t2\tn\t10\tt\t20\tu"}),
+         {"void DBC_Loader::ReadDirect(tfloat32&, tint32, const tchar*, const tchar*) | DBCFile::T_FLOAT==FieldType | ModProbe ID_RATE: column 2 is INT, not FLOAT",
+          L + " | false | " + L, F + " | false | " + F}, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szName);

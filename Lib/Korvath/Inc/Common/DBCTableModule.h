@@ -220,11 +220,8 @@ constexpr bool DBC_ElementsInOrder()
 #define DBC_X_MEMBER_ELEM(Column, Enum, Type, Member, Elem) \
     DBC_X_FIRST_##Elem(DBC_ETYPE_##Type m_##Member[DBC_ArraySizeOf<DBC_RecordClass>(#Member)];)
 
-#define DBC_X_READ_INT(val, Enum) loader.ReadDirect(val, Enum);
-#define DBC_X_READ_FLOAT(val, Enum) loader.ReadDirect(val, Enum);
-#define DBC_X_READ_STRING(val, Enum) loader.ReadDirect(val, Enum, szTable, #Enum);
-#define DBC_X_LOAD_COL(Column, Enum, Type, Member) DBC_X_READ_##Type(m_##Member, Enum)
-#define DBC_X_LOAD_ELEM(Column, Enum, Type, Member, Elem) DBC_X_READ_##Type(m_##Member[Elem], Enum)
+#define DBC_X_LOAD_COL(Column, Enum, Type, Member) loader.ReadDirect(m_##Member, Enum, szTable, #Enum);
+#define DBC_X_LOAD_ELEM(Column, Enum, Type, Member, Elem) loader.ReadDirect(m_##Member[Elem], Enum, szTable, #Enum);
 
 #define DBC_X_MGR_TABLE(Name, File, Kind, MaxID, MaxRecord, Columns)    \
     typedef DBC_Table_Mgr_Adapter<Kind, Table_##Name, MaxID, MaxRecord> Table_##Name##Mgr; \
@@ -309,7 +306,6 @@ constexpr bool DBC_ElementsInOrder()
     bool Table_##Name::__Load(DBC_Loader& loader)                                               \
     {                                                                                           \
         static const tchar* const szTable = #Name;                                              \
-        (void)szTable;                                                                          \
         try {                                                                                   \
             if (ID_TAB_CURCOL_COUNT != loader.GetFieldsNum()) {                                 \
                 _do_assert_(szSource, __LINE__, "bool Table_" #Name "::__Load(DBC_Loader&)",    \

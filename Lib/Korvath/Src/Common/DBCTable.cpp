@@ -781,24 +781,45 @@ const tchar* _LoadConstStringFromDBC(const DBCFile& rDB, tint32 nRow, tint32 nCo
     return g_DBC_String_Table.RegisterConstString(pField->pString, static_cast<tuint32>(std::strlen(pField->pString)));
 }
 
-void DBC_Loader::ReadDirect(const tchar*& val, tint32 nColumn, const tchar* szTable, const tchar* szColumn)
+void DBC_Loader::CheckColumnType(tint32 nColumn, DBCFile::FIELD_TYPE eWanted, const tchar* szFunc,
+                                 const tchar* szTable, const tchar* szColumn) const
 {
     // Only a cell inside the file has a column type; any other request is left to the
     // reader's own report.
     const tint64 nFields = m_DB.GetFieldsNum();
     const tint64 nPosition = static_cast<tint64>(m_Row) * nFields + nColumn;
     const tint64 nCells = static_cast<tint64>(m_DB.GetRecordsNum()) * nFields;
-    if (m_Row >= 0 && nColumn >= 0 && nColumn < nCells && nPosition < nCells) {
-        const DBCFile::FIELD_TYPE eType = m_DB.GetFieldType(static_cast<tint32>(nPosition % nFields));
-        if (eType != DBCFile::T_STRING) {
-            tchar szMsg[256];
-            std::snprintf(szMsg, sizeof(szMsg), "%s %s: column %d is %s, not STRING",
-                          szTable != nullptr ? szTable : "Table", szColumn != nullptr ? szColumn : "?", nColumn,
-                          eType == DBCFile::T_INT ? "INT" : "FLOAT");
-            _do_assert_(s_szSourceFile, __LINE__, __PRETTY_FUNCTION__, "DBCFile::T_STRING==FieldType", szMsg, true);
-            return;
-        }
+    if (m_Row < 0 || nColumn < 0 || nColumn >= nCells || nPosition >= nCells) {
+        return;
     }
+    const DBCFile::FIELD_TYPE eType = m_DB.GetFieldType(static_cast<tint32>(nPosition % nFields));
+    if (eType == eWanted) {
+        return;
+    }
+    static const tchar* const s_aszWords[] = {"INT", "FLOAT", "STRING"};
+    static const tchar* const s_aszExpr[] = {"DBCFile::T_INT==FieldType", "DBCFile::T_FLOAT==FieldType",
+                                             "DBCFile::T_STRING==FieldType"};
+    tchar szMsg[256];
+    std::snprintf(szMsg, sizeof(szMsg), "%s %s: column %d is %s, not %s", szTable != nullptr ? szTable : "Table",
+                  szColumn != nullptr ? szColumn : "?", nColumn, s_aszWords[eType], s_aszWords[eWanted]);
+    _do_assert_(s_szSourceFile, __LINE__, szFunc, s_aszExpr[eWanted], szMsg, true);
+}
+
+void DBC_Loader::ReadDirect(tint32& val, tint32 nColumn, const tchar* szTable, const tchar* szColumn)
+{
+    CheckColumnType(nColumn, DBCFile::T_INT, __PRETTY_FUNCTION__, szTable, szColumn);
+    Read(val, m_DB, m_Row, nColumn);
+}
+
+void DBC_Loader::ReadDirect(tfloat32& val, tint32 nColumn, const tchar* szTable, const tchar* szColumn)
+{
+    CheckColumnType(nColumn, DBCFile::T_FLOAT, __PRETTY_FUNCTION__, szTable, szColumn);
+    Read(val, m_DB, m_Row, nColumn);
+}
+
+void DBC_Loader::ReadDirect(const tchar*& val, tint32 nColumn, const tchar* szTable, const tchar* szColumn)
+{
+    CheckColumnType(nColumn, DBCFile::T_STRING, __PRETTY_FUNCTION__, szTable, szColumn);
     Read(val, m_DB, m_Row, nColumn);
 }
 

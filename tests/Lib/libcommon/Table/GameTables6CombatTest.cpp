@@ -578,24 +578,46 @@ TEST(CombatTables, EachTableLoadsAFullFile)
     GameTableCheck::CheckFullLoad(MaxMonsterCostCase());
 }
 
-// The loader reads a cell as its member's type: an "INT" type word under a float member
-// does not give the number written in the file.
-TEST(CombatTables, AFloatMemberNeedsAFloatColumn)
+// A number member over a column of another type word is refused with a report naming the
+// table and the column; the table stays empty instead of holding garbage.
+TEST(CombatTables, ANumberMemberNeedsItsOwnTypeWord)
 {
-    GameTableCheck::Expected c = ImpactCarrierCase();
-    TempWorkDir dir;
-    std::string strTypes = "INT\tSTRING\tINT\tINT\tINT\tINT";   // ID_POSX (column 5) typed INT
-    std::string strRow = "1\tx\t2\t3\t4\t7";
-    for (tint32 i = 6; i < c.nColumns; ++i) {
-        strTypes += i <= 8 ? "\tFLOAT" : "\tINT";
-        strRow += i <= 8 ? "\t7.5" : "\t7";
+    const GameTableCheck::Expected c = ImpactCarrierCase();
+    const std::string L = "bool Table_ImpactCarrier::__Load(DBC_Loader&)";
+    const std::string F = "bool InitTable_ImpactCarrierTable(const tchar*)";
+    struct Case
+    {
+        tint32 nColumn;
+        const char* szType;
+        const char* szCell;
+        std::string strReport;
+    };
+    const Case cases[] = {
+        {5, "INT", "7",
+         "void DBC_Loader::ReadDirect(tfloat32&, tint32, const tchar*, const tchar*) | DBCFile::T_FLOAT==FieldType | "
+         "ImpactCarrier ID_POSX: column 5 is INT, not FLOAT"},
+        {8, "STRING", "north",
+         "void DBC_Loader::ReadDirect(tfloat32&, tint32, const tchar*, const tchar*) | DBCFile::T_FLOAT==FieldType | "
+         "ImpactCarrier ID_DIR: column 8 is STRING, not FLOAT"},
+        {2, "STRING", "Shop of the north",
+         "void DBC_Loader::ReadDirect(tint32&, tint32, const tchar*, const tchar*) | DBCFile::T_INT==FieldType | "
+         "ImpactCarrier ID_CARRIERTYPE: column 2 is STRING, not INT"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.strReport);
+        TempWorkDir dir;
+        std::string strTypes = "INT\tSTRING";
+        std::string strRow = "1\tx";
+        for (tint32 i = 2; i < c.nColumns; ++i) {
+            const bool bFloat = i >= 5 && i <= 8;
+            strTypes += std::string("\t") + (i == k.nColumn ? k.szType : bFloat ? "FLOAT" : "INT");
+            strRow += std::string("\t") + (i == k.nColumn ? k.szCell : bFloat ? "7.5" : "7");
+        }
+        dir.WriteFile("Config/ImpactCarrier.txt", DBCTest::TextTable(strTypes, {strRow}));
+        DBCTest::ExpectReportThrown([] { InitTable_ImpactCarrierTable("Config/ImpactCarrier.txt"); });
+        const std::vector<std::string> expected = {k.strReport, L + " | false | " + L, F + " | false | " + F};
+        EXPECT_EQ(expected, DBCTest::AssertSummary(dir));
+        EXPECT_EQ(nullptr, GetTable_ImpactCarrierByID(1));
     }
-    dir.WriteFile(c.szFile, DBCTest::TextTable(strTypes, {strRow}));
-    ASSERT_TRUE(InitTable_ImpactCarrierTable(c.szFile));
-    const Table_ImpactCarrier* p = GetTable_ImpactCarrierByID(1);
-    ASSERT_NE(nullptr, p);
-    EXPECT_NE(7.0f, p->GetPosX());
-    EXPECT_EQ(7.5f, p->GetPosZ());
-    EXPECT_EQ(7, p->GetImpactbyIndex(9));
 }
 }   // namespace
