@@ -19,7 +19,8 @@ const TableSeqEntry& ReloadEntry(const tchar* szTable)
     const TableSeqEntry* pEntry = FindTableSeqEntry(szTable);
     if (pEntry == nullptr || pEntry->pfnLoad == nullptr) {
         const std::string strMsg = std::string("Table ") + szTable + " is not built into this program";
-        _do_assert_(s_szSourceFile, __LINE__, __PRETTY_FUNCTION__, "pEntry->pfnLoad != null_ptr", strMsg.c_str(), true);
+        _do_assert_(s_szSourceFile, __LINE__, __PRETTY_FUNCTION__,
+                    "pEntry != null_ptr && pEntry->pfnLoad != null_ptr", strMsg.c_str(), true);
     }
     return *pEntry;
 }

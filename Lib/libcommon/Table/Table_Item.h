@@ -1,7 +1,8 @@
 #pragma once
 // One record per kind of item: name and descriptions (numbers), types, flags, cool-down,
 // quality, icon and model paths, price (text), cost, award, life time, value group, order.
-// m_QVAward is declared between m_Id and m_LifeTime, as the agent's tooling has it.
+// m_QVAward stands between m_Id and m_LifeTime, out of name order: keep it there, since
+// __Load reads the columns in declaration order.
 // Loaded on the main thread at start-up, read-only afterwards.
 
 #include "DBCTableModule.h"

@@ -1,10 +1,10 @@
 #pragma once
-// Table-driven checks for every game table. An Expected lists one table as its column table
-// gives it: the five functions, file, container and sizes, column count, the member
-// declaration order, and every read column by column number with its enumerator, type word
-// and getter. The checks (GameTableCheck.cpp) write table files from that list and compare
-// each getter with the value written into its column. Records travel as const void* so that
-// the checks are compiled once, not once per table. Test-thread only.
+// Table-driven checks for every game table. An Expected lists what one table must be: the
+// five functions, file, container and sizes, column count, the member declaration order, and
+// every read column by column number with its enumerator, type word and getter. The checks
+// (GameTableCheck.cpp) write table files from that list and compare each getter with the
+// value written into its column. Records travel as const void* so that the checks are
+// compiled once, not once per table. Test-thread only.
 
 #include "DBCFile.h"
 #include "DBCTableModule.h"

@@ -1,6 +1,6 @@
 // The character, equipment and item tables, and the card, pet and ride tables that start-up
-// never loads. Each table is one case below, written from its column table; the checks are
-// in GameTableCheck.h.
+// never loads. Each table is one case below, column by column; the checks are in
+// GameTableCheck.h.
 
 #include "GameTableCheck.h"
 

@@ -1,5 +1,5 @@
 // The combat tables: AI, skills, impacts, monsters, monster pacing and costs. Each table is
-// one case below, written from its column table; the checks are in GameTableCheck.h.
+// one case below, column by column; the checks are in GameTableCheck.h.
 
 #include "GameTableCheck.h"
 

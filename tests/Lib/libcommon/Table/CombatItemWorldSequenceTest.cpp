@@ -75,7 +75,7 @@ bool NeverLoadedTablesAnswerNothing()
 }
 const bool s_bNeverLoadedAtStart = NeverLoadedTablesAnswerNothing();
 
-TEST(GameTables6Sequence, CardPetAndRideStartEmptyAndOutsideTheSequence)
+TEST(CombatItemWorldSequence, CardPetAndRideStartEmptyAndOutsideTheSequence)
 {
     EXPECT_TRUE(s_bNeverLoadedAtStart);
     for (const char* szName : {"Card1", "Pet", "Ride"}) {
@@ -134,7 +134,7 @@ const Loaded LOADED[] = {
 #ifdef DRAVIK_FIXTURES_EXE
 using GameTableCheck::RunFixtures;
 
-TEST(GameTables6Sequence, InitTableLoadsEveryTableOfTheFixtureConfig)
+TEST(CombatItemWorldSequence, InitTableLoadsEveryTableOfTheFixtureConfig)
 {
     TempWorkDir dir;
     ASSERT_EQ(0, RunFixtures("--out " + dir.Path() + " --rows 3"));
@@ -172,7 +172,7 @@ TEST(GameTables6Sequence, InitTableLoadsEveryTableOfTheFixtureConfig)
     EXPECT_TRUE(DBCTest::AssertRecords(dir).empty());
 }
 
-TEST(GameTables6Sequence, AMissingAreaFileStopsTheSequenceAtItsPlace)
+TEST(CombatItemWorldSequence, AMissingAreaFileStopsTheSequenceAtItsPlace)
 {
     TempWorkDir dir;
     ASSERT_EQ(0, RunFixtures("--out " + dir.Path() + " --rows 2"));
@@ -203,7 +203,7 @@ TEST(GameTables6Sequence, AMissingAreaFileStopsTheSequenceAtItsPlace)
 }
 #endif
 
-TEST(GameTables6Sequence, CommonDataReloadReplacesOnlyItsOwnTable)
+TEST(CombatItemWorldSequence, CommonDataReloadReplacesOnlyItsOwnTable)
 {
     const std::string TYPES = "INT\tSTRING\tINT\tSTRING";
     TempWorkDir dir;
@@ -262,7 +262,7 @@ TEST(GameTables6Sequence, CommonDataReloadReplacesOnlyItsOwnTable)
 
 // The two script tables share one layout but each has its own manager and file: loading one
 // again leaves the other, and the same ID may stand in both.
-TEST(GameTables6Sequence, TheScriptTablesKeepTheirOwnRecords)
+TEST(CombatItemWorldSequence, TheScriptTablesKeepTheirOwnRecords)
 {
     const std::string TYPES = "INT\tSTRING\tSTRING";
     TempWorkDir dir;
@@ -288,7 +288,7 @@ TEST(GameTables6Sequence, TheScriptTablesKeepTheirOwnRecords)
 
 // Each module names its own source in its reports, and __Load reports from a line other than
 // the loading function's: a file of two columns is too narrow for every table of this group.
-TEST(GameTables6Sequence, ReportsNameTheModuleAndLoadHasItsOwnLine)
+TEST(CombatItemWorldSequence, ReportsNameTheModuleAndLoadHasItsOwnLine)
 {
     struct Loader
     {

@@ -1,6 +1,5 @@
 // The world tables: scenes, areas, way points, constants, script data, births and rules.
-// Each table is one case below, written from its column table; the checks are in
-// GameTableCheck.h.
+// Each table is one case below, column by column; the checks are in GameTableCheck.h.
 
 #include "GameTableCheck.h"
 
