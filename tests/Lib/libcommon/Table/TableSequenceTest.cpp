@@ -50,9 +50,8 @@ bool CountedSeqCLoad(const tchar* szFile)
 
 const TableSeqEntry s_aTestSequence[] = {
     {1, "SeqA", "Config/SeqA.txt", &InitTable_SeqATable},
-    {2, "Later", "Config/Later.txt", nullptr},
-    {3, "SeqB", "Config/SeqB.txt", &InitTable_SeqBTable},
-    {4, "SeqC", "Config/SeqC.txt", &CountedSeqCLoad},
+    {2, "SeqB", "Config/SeqB.txt", &InitTable_SeqBTable},
+    {3, "SeqC", "Config/SeqC.txt", &CountedSeqCLoad},
 };
 
 void WriteGoodFiles(const TempWorkDir& dir)
@@ -107,7 +106,7 @@ TEST(TableSequence, LogsTwoLinesPerTableWhenAllLoad)
 {
     TempWorkDir dir;
     WriteGoodFiles(dir);
-    EXPECT_TRUE(InitTableRun(s_aTestSequence, 4));
+    EXPECT_TRUE(InitTableRun(s_aTestSequence, 3));
     const std::vector<std::string> expected = {
         "Start Loading Table Config/SeqA.txt ...", "Load Table Config/SeqA.txt OK",
         "Start Loading Table Config/SeqB.txt ...", "Load Table Config/SeqB.txt OK",
@@ -149,7 +148,7 @@ TEST(TableSequence, StopsAtTheFirstFailingTable)
             dir.WriteFile("Config/SeqB.txt", c.szSeqB);
         }
         s_nSeqCCalls = 0;
-        DBCTest::ExpectReportThrown([] { InitTableRun(s_aTestSequence, 4); });
+        DBCTest::ExpectReportThrown([] { InitTableRun(s_aTestSequence, 3); });
         std::vector<std::string> lines = START_AND_OK_A;
         lines.push_back("Start Loading Table Config/SeqB.txt ...");
         EXPECT_EQ(lines, DBCTest::LogLines(dir, "ServerStatus."));
@@ -159,6 +158,38 @@ TEST(TableSequence, StopsAtTheFirstFailingTable)
         EXPECT_EQ("Lib/libcommon/Table/TableManager", records.back().strFile);
         EXPECT_EQ(0, s_nSeqCCalls);   // later entries are never started
     }
+}
+
+// An entry without a loading function is never passed over: it fails like a table that does not
+// load, at its place, and the later entries are not started.
+TEST(TableSequence, AnEntryWithoutALoadingFunctionFails)
+{
+    const TableSeqEntry sequence[] = {
+        s_aTestSequence[0],
+        {2, "Missing", "Config/Missing.txt", nullptr},
+        s_aTestSequence[2],
+    };
+    TempWorkDir dir;
+    WriteGoodFiles(dir);
+    s_nSeqCCalls = 0;
+    DBCTest::ExpectReportThrown([&] { InitTableRun(sequence, 3); });
+    std::vector<std::string> lines = START_AND_OK_A;
+    lines.push_back("Start Loading Table Config/Missing.txt ...");
+    EXPECT_EQ(lines, DBCTest::LogLines(dir, "ServerStatus."));
+    const std::vector<std::string> asserts = {
+        "bool InitTable() | false | Load Table Config/Missing.txt Failed",
+        "bool InitTable() | false | bool InitTable()",
+    };
+    EXPECT_EQ(asserts, DBCTest::AssertSummary(dir));
+    EXPECT_EQ(0, s_nSeqCCalls);
+
+    // A reload of such an entry logs its failure instead of calling nothing.
+    EXPECT_FALSE(TableReloadRun(sequence[1], "Start Loading Table ", "Load Table ", nullptr));
+    const std::vector<std::string> tail = {"Start Loading Table Config/Missing.txt ...",
+                                           "Load Table Config/Missing.txt Failed"};
+    const std::vector<std::string> all = DBCTest::LogLines(dir, "ServerStatus.");
+    ASSERT_LE(2u, all.size());
+    EXPECT_EQ(tail, std::vector<std::string>(all.end() - 2, all.end()));
 }
 
 TEST(TableSequence, ReloadStepsLogByTheResult)
@@ -208,10 +239,8 @@ TEST(TableFixtures, WritesAConfigThatEveryBuiltInTableLoads)
     const TableSeqEntry* p = GetTableSequence(n);
     std::vector<std::string> expected;
     for (tint32 i = 0; i < n; ++i) {
-        if (p[i].pfnLoad != nullptr) {
-            expected.push_back(std::string("Start Loading Table ") + p[i].szFile + " ...");
-            expected.push_back(std::string("Load Table ") + p[i].szFile + " OK");
-        }
+        expected.push_back(std::string("Start Loading Table ") + p[i].szFile + " ...");
+        expected.push_back(std::string("Load Table ") + p[i].szFile + " OK");
     }
     const std::vector<std::string> lines = DBCTest::LogLines(dir, "ServerStatus.");
     EXPECT_EQ(expected, lines);
@@ -225,7 +254,7 @@ TEST(TableFixtures, WritesAConfigThatEveryBuiltInTableLoads)
     EXPECT_EQ(2, RunFixtures("--bogus"));
 }
 
-// Each reload of a table built in: its own lines, and the shop's time stamp.
+// Each reload: its own lines, and the shop's time stamp.
 TEST(TableFixtures, ReloadsOfBuiltInTablesLogTheirLines)
 {
     struct Case
@@ -249,9 +278,6 @@ TEST(TableFixtures, ReloadsOfBuiltInTablesLogTheirLines)
         SCOPED_TRACE(c.szTable);
         const TableSeqEntry* pEntry = FindTableSeqEntry(c.szTable);
         ASSERT_NE(nullptr, pEntry);
-        if (pEntry->pfnLoad == nullptr) {
-            continue;   // its module is not built in yet
-        }
         const time_t tBefore = std::time(nullptr);
         EXPECT_TRUE(c.pfnReload());
         const std::vector<std::string> lines = DBCTest::LogLines(dir, "ServerStatus.");
