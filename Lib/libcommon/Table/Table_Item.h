@@ -8,7 +8,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Item(TABLE, COL, ELEM)                           \
-    TABLE(Item, "Config/Item.txt", HashMgrType, 99999, 20000, 34)  \
+    TABLE(Item, HashMgrType, 99999, 20000, 34)                     \
     COL(19, ID_AUTOUSE, INT, AutoUse)                              \
     COL(24, ID_BEUSEADEAD, INT, BeUseAdead)                        \
     COL(8, ID_CDID, INT, CDId)                                     \

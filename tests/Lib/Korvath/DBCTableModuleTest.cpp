@@ -15,7 +15,7 @@
 
 // Members deliberately out of column order; two interleaved arrays.
 #define DBC_TABLE_ModProbe(TABLE, COL, ELEM)                              \
-    TABLE(ModProbe, "Config/ModProbe.txt", HashMgrType, 7, 8, 8)          \
+    TABLE(ModProbe, HashMgrType, 7, 8, 8)                                 \
     COL(3, ID_NAME, STRING, Name)                                         \
     ELEM(4, ID_VALUE1, INT, Value, 0)                                     \
     ELEM(6, ID_VALUE2, INT, Value, 1)                                     \
@@ -27,7 +27,7 @@ DBC_DECLARE_TABLE(ModProbe)
 DBC_DEFINE_TABLE(ModProbe, "tests/Lib/Korvath/ModProbe")
 
 #define DBC_TABLE_ModIdle(TABLE, COL, ELEM)                               \
-    TABLE(ModIdle, "Config/ModIdle.txt", SequenceMgrType, 9, 10, 3)       \
+    TABLE(ModIdle, SequenceMgrType, 9, 10, 3)                             \
     COL(0, ID_ID, INT, Id)                                                \
     COL(2, ID_X, FLOAT, X)
 DBC_DECLARE_TABLE(ModIdle)
@@ -92,7 +92,6 @@ TEST(DBCTableModule, DescribesItsDeclaration)
 {
     const DBC_TableDecl& d = DBC_TableDeclOf<Table_ModProbe>::s_Decl;
     EXPECT_STREQ("ModProbe", d.szName);
-    EXPECT_STREQ("Config/ModProbe.txt", d.szFile);
     EXPECT_TRUE(d.bHashed);
     EXPECT_EQ(8, d.nColumns);
     ASSERT_EQ(7, d.nColumnDecls);

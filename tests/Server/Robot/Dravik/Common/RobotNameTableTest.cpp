@@ -38,7 +38,6 @@ TEST(RobotNameTable, DeclaresItsMembersInReadOrder)
 {
     const DBC_TableDecl& d = DBC_TableDeclOf<Table_RobotName>::s_Decl;
     EXPECT_STREQ("RobotName", d.szName);
-    EXPECT_STREQ("Config/RobotName.txt", d.szFile);
     EXPECT_FALSE(d.bHashed);
     ASSERT_EQ(3, d.nColumnDecls);
     const char* const members[] = {"FName", "ID", "SName"};
