@@ -272,7 +272,7 @@ constexpr bool DBC_ElementsInOrder()
     public:                                                                                     \
         enum _ID                                                                                \
         {                                                                                       \
-            INVLAID_INDEX = -1, /* spelled as the tooling expects */                            \
+            INVLAID_INDEX = -1, /* spelled so in every table class */                           \
             DBC_TABLE_##Name(DBC_X_NONE, DBC_X_ENUM_COL, DBC_X_ENUM_ELEM)                       \
             ID_TAB_CURCOL_COUNT = DBC_TableDeclOf<Table_##Name>::s_nColumns,                    \
             MAX_ID = DBC_TableDeclOf<Table_##Name>::s_nMaxID,                                   \
