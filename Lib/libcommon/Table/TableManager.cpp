@@ -9,10 +9,8 @@
 #include <string>
 
 #define TABLE_LOAD(nPlace, Name, szFile) bool InitTable_##Name##Table(const tchar* szFileName);
-#define TABLE_LATER(nPlace, Name, szFile)
 #include "TableSequence.def"
 #undef TABLE_LOAD
-#undef TABLE_LATER
 
 namespace
 {
@@ -20,14 +18,25 @@ const tchar* const s_szSourceFile = "Lib/libcommon/Table/TableManager";
 
 const TableSeqEntry s_aSequence[] = {
 #define TABLE_LOAD(nPlace, Name, szFile) {nPlace, #Name, szFile, &InitTable_##Name##Table},
-#define TABLE_LATER(nPlace, Name, szFile) {nPlace, #Name, szFile, nullptr},
 #include "TableSequence.def"
 #undef TABLE_LOAD
-#undef TABLE_LATER
 };
 
 const tint32 s_nSequenceCount = static_cast<tint32>(sizeof(s_aSequence) / sizeof(s_aSequence[0]));
 static_assert(sizeof(s_aSequence) / sizeof(s_aSequence[0]) == 86, "the loading sequence holds 86 places");
+
+constexpr bool PlacesRunFromOne()
+{
+    tint32 nPlace = 0;
+#define TABLE_LOAD(nEntryPlace, Name, szFile) \
+    if (nEntryPlace != ++nPlace) {            \
+        return false;                         \
+    }
+#include "TableSequence.def"
+#undef TABLE_LOAD
+    return true;
+}
+static_assert(PlacesRunFromOne(), "the places of TableSequence.def run 1, 2, ... in their order");
 }   // namespace
 
 const TableSeqEntry* GetTableSequence(tint32& nCount)
@@ -53,12 +62,10 @@ bool InitTableRun(const TableSeqEntry* pEntries, tint32 nCount)
         std::string strLine;
         for (tint32 i = 0; i < nCount; ++i) {
             const TableSeqEntry& e = pEntries[i];
-            if (e.pfnLoad == nullptr) {
-                continue;   // its module is not built in yet
-            }
             strLine = std::string("Start Loading Table ") + e.szFile + " ...";
             DiskLog(gServerStatusLogSink, strLine.c_str());
-            const bool bLoaded = e.pfnLoad(e.szFile);
+            // An entry without a loading function is a table that did not load, never a skip.
+            const bool bLoaded = e.pfnLoad != nullptr && e.pfnLoad(e.szFile);
             bResult = bResult && bLoaded;
             if (bResult) {
                 strLine = std::string("Load Table ") + e.szFile + " OK";

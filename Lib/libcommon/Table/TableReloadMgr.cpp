@@ -13,13 +13,13 @@ namespace
 {
 const tchar* const s_szSourceFile = "Lib/libcommon/Table/TableReloadMgr";
 
-// The sequence's entry of a table that must be built in to be reloaded.
+// The sequence's entry of a reloaded table, for its file and its loading function.
 const TableSeqEntry& ReloadEntry(const tchar* szTable)
 {
     const TableSeqEntry* pEntry = FindTableSeqEntry(szTable);
-    if (pEntry == nullptr || pEntry->pfnLoad == nullptr) {
-        const std::string strMsg = std::string("Table ") + szTable + " is not built into this program";
-        _do_assert_(s_szSourceFile, __LINE__, __PRETTY_FUNCTION__, "pEntry->pfnLoad != null_ptr", strMsg.c_str(), true);
+    if (pEntry == nullptr) {
+        const std::string strMsg = std::string("Table ") + szTable + " is not in the loading sequence";
+        _do_assert_(s_szSourceFile, __LINE__, __PRETTY_FUNCTION__, "pEntry != null_ptr", strMsg.c_str(), true);
     }
     return *pEntry;
 }
@@ -30,7 +30,7 @@ bool TableReloadRun(const TableSeqEntry& rEntry, const tchar* szStartWords, cons
 {
     std::string strLine = std::string(szStartWords) + rEntry.szFile + " ...";
     DiskLog(gServerStatusLogSink, strLine.c_str());
-    const bool bResult = rEntry.pfnLoad(rEntry.szFile);
+    const bool bResult = rEntry.pfnLoad != nullptr && rEntry.pfnLoad(rEntry.szFile);
     if (bResult && pfnOnSuccess != nullptr) {
         pfnOnSuccess();
     }

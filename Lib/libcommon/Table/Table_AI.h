@@ -6,7 +6,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_AI(TABLE, COL, ELEM)                          \
-    TABLE(AI, "Config/AI.txt", SequenceMgrType, 999, 1000, 24)  \
+    TABLE(AI, SequenceMgrType, 999, 1000, 24)                   \
     COL(0, ID_1, INT, 1)                                        \
     COL(22, ID_AIID, INT, AIID)                                 \
     COL(21, ID_ATKDIS, FLOAT, AtkDis)                           \

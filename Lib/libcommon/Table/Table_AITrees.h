@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_AITrees(TABLE, COL, ELEM)                              \
-    TABLE(AITrees, "Config/AITrees.txt", SequenceMgrType, 999, 1000, 6)  \
+    TABLE(AITrees, SequenceMgrType, 999, 1000, 6)                        \
     COL(3, ID_ADVANCEDSKILLXMLPATH, STRING, AdvancedSkillXmlPath)        \
     COL(0, ID_ID, INT, Id)                                               \
     COL(4, ID_RUNAWAYXMLPATH, STRING, RunAwayXmlPath)                    \

@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_AccountLevel(TABLE, COL, ELEM)                                 \
-    TABLE(AccountLevel, "Config/AccountLevel.txt", SequenceMgrType, 99, 100, 7)  \
+    TABLE(AccountLevel, SequenceMgrType, 99, 100, 7)                             \
     COL(4, ID_DROPBAGID, INT, DropBagId)                                         \
     COL(5, ID_DROPBAGID_F, INT, DropBagIdF)                                      \
     COL(2, ID_EXP, INT, Exp)                                                     \

@@ -1,6 +1,6 @@
 #pragma once
 // Table_Activity: activities.
-// One record per data row of "Config/Activity.txt", indexed by ID (0 to 9999), at most 10000 records.
+// One record per data row of its table file, indexed by ID (0 to 9999), at most 10000 records.
 // Loaded on the main thread before any worker runs; TableReload::ReloadActivityTable may load it
 // again, releasing every earlier record, and must not run while another thread reads it.
 // FOPARAMETER1 has no numbered sibling, so it stays the scalar m_FOParameter1.
@@ -8,7 +8,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Activity(TABLE, COL, ELEM)                                  \
-    TABLE(Activity, "Config/Activity.txt", SequenceMgrType, 9999, 10000, 18)  \
+    TABLE(Activity, SequenceMgrType, 9999, 10000, 18)                         \
     COL(5, ID_BEGINTIME, STRING, BeginTime)                                   \
     COL(6, ID_CLOSETIME, STRING, CloseTime)                                   \
     COL(10, ID_COMPLETECONDITION, STRING, CompleteCondition)                  \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_ActivitySwitch: activity switches.
-// One record per data row of "Config/ActivitySwitch.txt", hashed in 100 buckets (any ID), at most 512 records.
+// One record per data row of its table file, hashed in 100 buckets (any ID), at most 512 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_ActivitySwitch(TABLE, COL, ELEM)                                 \
-    TABLE(ActivitySwitch, "Config/ActivitySwitch.txt", HashMgrType, 100, 512, 11)  \
+    TABLE(ActivitySwitch, HashMgrType, 100, 512, 11)                               \
     COL(10, ID_CLOSEREWARD, STRING, CloseReward)                                   \
     COL(5, ID_CONDITIONDATA, STRING, ConditionData)                                \
     COL(3, ID_CONDITIONTYPE, STRING, ConditionType)                                \

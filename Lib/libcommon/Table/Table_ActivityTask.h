@@ -1,13 +1,13 @@
 #pragma once
 // Table_ActivityTask: activity tasks.
-// One record per data row of "Config/ActivityTask.txt", indexed by ID (0 to 9999), at most 10000 records.
+// One record per data row of its table file, indexed by ID (0 to 9999), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 // PPARAM0..5 and FPARAM0..5 interleave in the file and count from 0.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_ActivityTask(TABLE, COL, ELEM)                                      \
-    TABLE(ActivityTask, "Config/ActivityTask.txt", SequenceMgrType, 9999, 10000, 23)  \
+    TABLE(ActivityTask, SequenceMgrType, 9999, 10000, 23)                             \
     COL(7, ID_CLOSETIME, STRING, CloseTime)                                           \
     COL(4, ID_DICINDEX, INT, DicIndex)                                                \
     ELEM(10, ID_FPARAM0, INT, FParam, 0)                                              \

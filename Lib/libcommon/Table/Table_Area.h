@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Area(TABLE, COL, ELEM)                              \
-    TABLE(Area, "Config/Area.txt", SequenceMgrType, 9999, 10000, 11)  \
+    TABLE(Area, SequenceMgrType, 9999, 10000, 11)                     \
     COL(9, ID_GOROUNDTYPE, INT, GoRoundType)                          \
     COL(0, ID_ID, INT, Id)                                            \
     COL(6, ID_LENGTH, FLOAT, Length)                                  \

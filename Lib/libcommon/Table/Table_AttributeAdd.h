@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_AttributeAdd(TABLE, COL, ELEM)                                  \
-    TABLE(AttributeAdd, "Config/AttributeAdd.txt", HashMgrType, 50000, 50000, 7)  \
+    TABLE(AttributeAdd, HashMgrType, 50000, 50000, 7)                             \
     COL(4, ID_ATK, INT, Atk)                                                      \
     COL(5, ID_ENERGY, INT, Energy)                                                \
     COL(0, ID_ID, INT, Id)                                                        \

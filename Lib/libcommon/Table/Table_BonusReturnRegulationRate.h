@@ -1,12 +1,12 @@
 #pragma once
 // Table_BonusReturnRegulationRate: bonus-return regulation rates.
-// One record per data row of "Config/BonusReturnRegulationRate.txt", indexed by ID (0 to 999), at most 1000 records.
+// One record per data row of its table file, indexed by ID (0 to 999), at most 1000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_BonusReturnRegulationRate(TABLE, COL, ELEM)                                                 \
-    TABLE(BonusReturnRegulationRate, "Config/BonusReturnRegulationRate.txt", SequenceMgrType, 999, 1000, 10)  \
+    TABLE(BonusReturnRegulationRate, SequenceMgrType, 999, 1000, 10)                                          \
     COL(7, ID_BALANCECOEFFICIENT, STRING, BalanceCoefficient)                                                 \
     COL(6, ID_BALANCELIMIT, STRING, BalanceLimit)                                                             \
     COL(5, ID_BONUSCOEFFICIENT, INT, BonusCoefficient)                                                        \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_BoonCard: boon cards.
-// One record per data row of "Config/BoonCard.txt", hashed in 99999 buckets (any ID), at most 20000 records.
+// One record per data row of its table file, hashed in 99999 buckets (any ID), at most 20000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_BoonCard(TABLE, COL, ELEM)                              \
-    TABLE(BoonCard, "Config/BoonCard.txt", HashMgrType, 99999, 20000, 8)  \
+    TABLE(BoonCard, HashMgrType, 99999, 20000, 8)                         \
     COL(4, ID_BATTLEEXPADD, INT, BattleExpAdd)                            \
     COL(6, ID_BATTLEEXPLIMITADD, INT, BattleExpLimitAdd)                  \
     COL(3, ID_BATTLEMONEYADD, INT, BattleMoneyAdd)                        \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_BossChallenge: boss challenges.
-// One record per data row of "Config/BossChallenge.txt", hashed in 500 buckets (any ID), at most 500 records.
+// One record per data row of its table file, hashed in 500 buckets (any ID), at most 500 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_BossChallenge(TABLE, COL, ELEM)                               \
-    TABLE(BossChallenge, "Config/BossChallenge.txt", HashMgrType, 500, 500, 8)  \
+    TABLE(BossChallenge, HashMgrType, 500, 500, 8)                              \
     COL(3, ID_BIRTHID, INT, BirthID)                                            \
     COL(4, ID_CONTINUETIME, INT, ContinueTime)                                  \
     COL(0, ID_ID, INT, Id)                                                      \

@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_BossSwing(TABLE, COL, ELEM)                           \
-    TABLE(BossSwing, "Config/BossSwing.txt", HashMgrType, 500, 500, 6)  \
+    TABLE(BossSwing, HashMgrType, 500, 500, 6)                          \
     COL(0, ID_ID, INT, Id)                                              \
     COL(2, ID_MPDEPOSITMAX, INT, MPDepositMax)                          \
     COL(3, ID_MPINIT, INT, MPInit)                                      \

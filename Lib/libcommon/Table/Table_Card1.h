@@ -7,7 +7,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Card1(TABLE, COL, ELEM)                          \
-    TABLE(Card1, "Config/Card1.txt", HashMgrType, 1999, 2000, 29)  \
+    TABLE(Card1, HashMgrType, 1999, 2000, 29)                      \
     ELEM(8, ID_ATTR1, INT, Attr, 0)                                \
     ELEM(12, ID_ATTR2, INT, Attr, 1)                               \
     ELEM(16, ID_ATTR3, INT, Attr, 2)                               \

@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_CharAttr(TABLE, COL, ELEM)                            \
-    TABLE(CharAttr, "Config/CharAttr.txt", HashMgrType, 999, 1000, 38)  \
+    TABLE(CharAttr, HashMgrType, 999, 1000, 38)                         \
     COL(26, ID_ALLATTR, INT, AllAttr)                                   \
     COL(27, ID_ALLATTRDEF, INT, AllAttrDef)                             \
     COL(7, ID_ATK, INT, Atk)                                            \

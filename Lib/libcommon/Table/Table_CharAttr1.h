@@ -6,7 +6,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_CharAttr1(TABLE, COL, ELEM)                               \
-    TABLE(CharAttr1, "Config/CharAttr1.txt", SequenceMgrType, 99, 100, 17)  \
+    TABLE(CharAttr1, SequenceMgrType, 99, 100, 17)                          \
     COL(11, ID_CRITMULT, INT, CritMult)                                     \
     COL(9, ID_CRITICAL, INT, Critical)                                      \
     COL(8, ID_DEDEFENSE, INT, DeDefense)                                    \

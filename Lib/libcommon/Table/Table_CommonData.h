@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_CommonData(TABLE, COL, ELEM)                            \
-    TABLE(CommonData, "Config/CommonData.txt", HashMgrType, 500, 500, 4)  \
+    TABLE(CommonData, HashMgrType, 500, 500, 4)                           \
     COL(0, ID_ID, INT, Id)                                                \
     COL(2, ID_INTVAL, INT, IntVal)                                        \
     COL(3, ID_STRVAL, STRING, StrVal)

@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_CommonDataPublic(TABLE, COL, ELEM)                                   \
-    TABLE(CommonDataPublic, "Config/CommonData_Public.txt", HashMgrType, 500, 500, 4)  \
+    TABLE(CommonDataPublic, HashMgrType, 500, 500, 4)                                  \
     COL(0, ID_ID, INT, Id)                                                             \
     COL(2, ID_INTVAL, INT, IntVal)                                                     \
     COL(3, ID_STRVAL, STRING, StrVal)

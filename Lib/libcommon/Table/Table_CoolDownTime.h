@@ -4,7 +4,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_CoolDownTime(TABLE, COL, ELEM)                                   \
-    TABLE(CoolDownTime, "Config/CoolDownTime.txt", SequenceMgrType, 999, 1000, 3)  \
+    TABLE(CoolDownTime, SequenceMgrType, 999, 1000, 3)                             \
     COL(2, ID_CDTIME, INT, CDTime)                                                 \
     COL(0, ID_ID, INT, Id)
 

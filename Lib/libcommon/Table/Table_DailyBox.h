@@ -1,12 +1,12 @@
 #pragma once
 // Table_DailyBox: daily-box contents.
-// One record per data row of "Config/DailyBox.txt", hashed in 1999 buckets (any ID), at most 2000 records.
+// One record per data row of its table file, hashed in 1999 buckets (any ID), at most 2000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_DailyBox(TABLE, COL, ELEM)                            \
-    TABLE(DailyBox, "Config/DailyBox.txt", HashMgrType, 1999, 2000, 5)  \
+    TABLE(DailyBox, HashMgrType, 1999, 2000, 5)                         \
     COL(3, ID_COUNT, STRING, Count)                                     \
     COL(0, ID_ID, INT, Id)                                              \
     COL(2, ID_ITEM, STRING, Item)                                       \

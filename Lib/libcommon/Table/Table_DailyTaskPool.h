@@ -1,12 +1,12 @@
 #pragma once
 // Table_DailyTaskPool: the pool of daily tasks.
-// One record per data row of "Config/DailyTaskPool.txt", hashed in 512 buckets (any ID), at most 512 records.
+// One record per data row of its table file, hashed in 512 buckets (any ID), at most 512 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_DailyTaskPool(TABLE, COL, ELEM)                                \
-    TABLE(DailyTaskPool, "Config/DailyTaskPool.txt", HashMgrType, 512, 512, 10)  \
+    TABLE(DailyTaskPool, HashMgrType, 512, 512, 10)                              \
     COL(5, ID_FPARAM, INT, FParam)                                               \
     COL(0, ID_ID, INT, Id)                                                       \
     COL(4, ID_PPARAM, INT, PParam)                                               \

@@ -1,6 +1,6 @@
 #pragma once
 // Table_DropBag: drop bags, each with fifteen (bag, minimum, maximum) triples.
-// One record per data row of "Config/DropBag.txt", hashed in 8191 buckets (any ID), at most 8192 records.
+// One record per data row of its table file, hashed in 8191 buckets (any ID), at most 8192 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 // Members in the declared order Bag, Id, Kind, WheelID, MaxNum, MinNum (WheelID ahead of the
 // number arrays), not by name; __Load reads them so.
@@ -8,7 +8,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_DropBag(TABLE, COL, ELEM)                            \
-    TABLE(DropBag, "Config/DropBag.txt", HashMgrType, 8191, 8192, 49)  \
+    TABLE(DropBag, HashMgrType, 8191, 8192, 49)                        \
     ELEM(3, ID_BAG1, STRING, Bag, 0)                                   \
     ELEM(6, ID_BAG2, STRING, Bag, 1)                                   \
     ELEM(9, ID_BAG3, STRING, Bag, 2)                                   \

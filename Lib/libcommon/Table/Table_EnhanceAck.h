@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_EnhanceAck(TABLE, COL, ELEM)                            \
-    TABLE(EnhanceAck, "Config/EnhanceAck.txt", HashMgrType, 512, 512, 8)  \
+    TABLE(EnhanceAck, HashMgrType, 512, 512, 8)                           \
     COL(3, ID_ACK, INT, Ack)                                              \
     COL(5, ID_COSTDIAMOND, INT, CostDiamond)                              \
     COL(0, ID_ID, INT, Id)                                                \

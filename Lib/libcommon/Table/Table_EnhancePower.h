@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_EnhancePower(TABLE, COL, ELEM)                              \
-    TABLE(EnhancePower, "Config/EnhancePower.txt", HashMgrType, 512, 512, 8)  \
+    TABLE(EnhancePower, HashMgrType, 512, 512, 8)                             \
     COL(5, ID_COSTDIAMOND, INT, CostDiamond)                                  \
     COL(0, ID_ID, INT, Id)                                                    \
     COL(7, ID_LIMITLEVEL, INT, LimitLevel)                                    \

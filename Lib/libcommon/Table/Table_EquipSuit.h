@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_EquipSuit(TABLE, COL, ELEM)                                \
-    TABLE(EquipSuit, "Config/EquipSuit.txt", HashMgrType, 50000, 50000, 19)  \
+    TABLE(EquipSuit, HashMgrType, 50000, 50000, 19)                          \
     ELEM(11, ID_ATTRIB1, STRING, Attrib, 0)                                  \
     ELEM(16, ID_ATTRIB2, STRING, Attrib, 1)                                  \
     ELEM(10, ID_COUNT1, INT, Count, 0)                                       \

@@ -6,7 +6,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Equipment(TABLE, COL, ELEM)                                \
-    TABLE(Equipment, "Config/Equipment.txt", HashMgrType, 50000, 50000, 78)  \
+    TABLE(Equipment, HashMgrType, 50000, 50000, 78)                          \
     COL(35, ID_ALLATTR, INT, AllAttr)                                        \
     COL(36, ID_ALLATTRDEF, INT, AllAttrDef)                                  \
     COL(16, ID_ATK, INT, Atk)                                                \

@@ -6,7 +6,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Impact(TABLE, COL, ELEM)                                 \
-    TABLE(Impact, "Config/Impact.txt", SequenceMgrType, 9999, 100000, 33)  \
+    TABLE(Impact, SequenceMgrType, 9999, 100000, 33)                       \
     COL(32, ID_BREAKDISRULE, INT, BreakDisRule)                            \
     COL(30, ID_BUFFCHOOSE, INT, BuffChoose)                                \
     COL(31, ID_BUFFDISCON, INT, BuffDisCon)                                \

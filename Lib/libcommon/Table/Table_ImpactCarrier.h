@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_ImpactCarrier(TABLE, COL, ELEM)                                  \
-    TABLE(ImpactCarrier, "Config/ImpactCarrier.txt", HashMgrType, 1023, 1024, 27)  \
+    TABLE(ImpactCarrier, HashMgrType, 1023, 1024, 27)                              \
     COL(13, ID_AREAEFFECTID, INT, AreaEffectID)                                    \
     COL(14, ID_AREASOUNDID, INT, AreaSoundID)                                      \
     COL(10, ID_BULLETEFFECTID, INT, BulletEffectID)                                \

@@ -6,7 +6,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_InitialItem(TABLE, COL, ELEM)                               \
-    TABLE(InitialItem, "Config/InitialItem.txt", SequenceMgrType, 9, 100, 7)  \
+    TABLE(InitialItem, SequenceMgrType, 9, 100, 7)                            \
     COL(3, ID_COLLECTTOOLITEMID, STRING, CollectToolItemId)                   \
     COL(4, ID_EQUIPMENTITEMID, STRING, EquipmentItemId)                       \
     COL(6, ID_GAMETYPE, INT, GameType)                                        \

@@ -1,13 +1,14 @@
 #pragma once
 // One record per kind of item: name and descriptions (numbers), types, flags, cool-down,
 // quality, icon and model paths, price (text), cost, award, life time, value group, order.
-// m_QVAward is declared between m_Id and m_LifeTime, as the agent's tooling has it.
+// m_QVAward stands between m_Id and m_LifeTime, out of name order: keep it there, since
+// __Load reads the columns in declaration order.
 // Loaded on the main thread at start-up, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Item(TABLE, COL, ELEM)                           \
-    TABLE(Item, "Config/Item.txt", HashMgrType, 99999, 20000, 34)  \
+    TABLE(Item, HashMgrType, 99999, 20000, 34)                     \
     COL(19, ID_AUTOUSE, INT, AutoUse)                              \
     COL(24, ID_BEUSEADEAD, INT, BeUseAdead)                        \
     COL(8, ID_CDID, INT, CDId)                                     \

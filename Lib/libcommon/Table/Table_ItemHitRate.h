@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_ItemHitRate(TABLE, COL, ELEM)                                     \
-    TABLE(ItemHitRate, "Config/ItemHitRate.txt", SequenceMgrType, 9999, 100000, 4)  \
+    TABLE(ItemHitRate, SequenceMgrType, 9999, 100000, 4)                            \
     COL(2, ID_ATK, STRING, Atk)                                                     \
     COL(3, ID_HITRATE, STRING, HitRate)                                             \
     COL(0, ID_IMPACTID, INT, ImpactID)

@@ -1,12 +1,12 @@
 #pragma once
 // Table_JackpotActivity: jackpot activities.
-// One record per data row of "Config/JackpotActivity.txt", hashed in 999 buckets (any ID), at most 1000 records.
+// One record per data row of its table file, hashed in 999 buckets (any ID), at most 1000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_JackpotActivity(TABLE, COL, ELEM)                                   \
-    TABLE(JackpotActivity, "Config/JackpotActivity.txt", HashMgrType, 999, 1000, 10)  \
+    TABLE(JackpotActivity, HashMgrType, 999, 1000, 10)                                \
     COL(2, ID_ACTIVITYNAME, STRING, ActivityName)                                     \
     COL(4, ID_CLOSETIME, STRING, CloseTime)                                           \
     COL(0, ID_ID, INT, Id)                                                            \

@@ -1,13 +1,13 @@
 #pragma once
 // Table_JackpotPool: the jackpot pool.
-// One record per data row of "Config/JackpotPool.txt", hashed in 99999 buckets (any ID), at most 10000 records.
+// One record per data row of its table file, hashed in 99999 buckets (any ID), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 // Column 0 is ECA_ID: the record's ID is m_ECAId (enumerator ID_ECA_ID).
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_JackpotPool(TABLE, COL, ELEM)                                 \
-    TABLE(JackpotPool, "Config/JackpotPool.txt", HashMgrType, 99999, 10000, 8)  \
+    TABLE(JackpotPool, HashMgrType, 99999, 10000, 8)                            \
     COL(7, ID_BROADCAST, INT, Broadcast)                                        \
     COL(0, ID_ECA_ID, INT, ECAId)                                               \
     COL(5, ID_ISQVREWARD, INT, IsQVReward)                                      \

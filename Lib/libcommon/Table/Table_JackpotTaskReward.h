@@ -1,12 +1,12 @@
 #pragma once
 // Table_JackpotTaskReward: jackpot task rewards.
-// One record per data row of "Config/JackpotTaskReward.txt", hashed in 9999 buckets (any ID), at most 10000 records.
+// One record per data row of its table file, hashed in 9999 buckets (any ID), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_JackpotTaskReward(TABLE, COL, ELEM)                                       \
-    TABLE(JackpotTaskReward, "Config/JackpotTaskReward.txt", HashMgrType, 9999, 10000, 11)  \
+    TABLE(JackpotTaskReward, HashMgrType, 9999, 10000, 11)                                  \
     COL(0, ID_ID, INT, Id)                                                                  \
     COL(2, ID_NEEDNUM, INT, NeedNum)                                                        \
     ELEM(4, ID_NUM1, INT, Num, 0)                                                           \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_LotteryTicketAward: lottery-ticket awards.
-// One record per data row of "Config/LotteryTicketAward.txt", indexed by ID (0 to 9999), at most 10000 records.
+// One record per data row of its table file, indexed by ID (0 to 9999), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_LotteryTicketAward(TABLE, COL, ELEM)                                            \
-    TABLE(LotteryTicketAward, "Config/LotteryTicketAward.txt", SequenceMgrType, 9999, 10000, 10)  \
+    TABLE(LotteryTicketAward, SequenceMgrType, 9999, 10000, 10)                                   \
     COL(7, ID_AWARDID, INT, AwardID)                                                              \
     COL(8, ID_AWARDNUM, INT, AwardNum)                                                            \
     COL(4, ID_GROUP, INT, Group)                                                                  \

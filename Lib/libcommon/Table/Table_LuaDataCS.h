@@ -4,7 +4,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_LuaDataCS(TABLE, COL, ELEM)                              \
-    TABLE(LuaDataCS, "Config/LuaDataCS.txt", HashMgrType, 9999, 10000, 3)  \
+    TABLE(LuaDataCS, HashMgrType, 9999, 10000, 3)                          \
     COL(0, ID_ID, INT, Id)                                                 \
     COL(2, ID_LUAPATH, STRING, LuaPath)
 

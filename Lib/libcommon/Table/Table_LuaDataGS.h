@@ -4,7 +4,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_LuaDataGS(TABLE, COL, ELEM)                              \
-    TABLE(LuaDataGS, "Config/LuaDataGS.txt", HashMgrType, 9999, 10000, 3)  \
+    TABLE(LuaDataGS, HashMgrType, 9999, 10000, 3)                          \
     COL(0, ID_ID, INT, Id)                                                 \
     COL(2, ID_LUAPATH, STRING, LuaPath)
 

@@ -1,13 +1,13 @@
 #pragma once
 // Table_MatchTB: matches.
-// One record per data row of "Config/MatchTB.txt", indexed by ID (0 to 99), at most 100 records.
+// One record per data row of its table file, indexed by ID (0 to 99), at most 100 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 // TIMEAREA0 has no numbered sibling, so it stays the scalar m_TimeArea0.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MatchTB(TABLE, COL, ELEM)                             \
-    TABLE(MatchTB, "Config/MatchTB.txt", SequenceMgrType, 99, 100, 44)  \
+    TABLE(MatchTB, SequenceMgrType, 99, 100, 44)                        \
     COL(43, ID_ALWAYSCREATE, INT, AlwaysCreate)                         \
     COL(41, ID_COPYINVITETIME, INT, CopyInviteTIme)                     \
     COL(39, ID_COPYSCENEID, INT, CopySceneID)                           \

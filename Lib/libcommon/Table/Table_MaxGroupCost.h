@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MaxGroupCost(TABLE, COL, ELEM)                                 \
-    TABLE(MaxGroupCost, "Config/MaxGroupCost.txt", SequenceMgrType, 99, 100, 4)  \
+    TABLE(MaxGroupCost, SequenceMgrType, 99, 100, 4)                             \
     COL(3, ID_GROUPCOEFFICIENT, INT, GroupCoefficient)                           \
     COL(2, ID_GROUPMAXCOST, INT, GroupMaxCost)                                   \
     COL(0, ID_ID, INT, Id)

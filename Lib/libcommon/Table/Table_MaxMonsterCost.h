@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MaxMonsterCost(TABLE, COL, ELEM)                                   \
-    TABLE(MaxMonsterCost, "Config/MaxMonsterCost.txt", SequenceMgrType, 99, 100, 5)  \
+    TABLE(MaxMonsterCost, SequenceMgrType, 99, 100, 5)                               \
     COL(0, ID_ID, INT, Id)                                                           \
     COL(2, ID_MONSTERID, INT, MonsterID)                                             \
     COL(3, ID_MONSTERMAXCOST, INT, MonsterMaxCost)                                   \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_MissionTask: missions.
-// One record per data row of "Config/MissionTask.txt", hashed in 9999 buckets (any ID), at most 10000 records.
+// One record per data row of its table file, hashed in 9999 buckets (any ID), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MissionTask(TABLE, COL, ELEM)                                 \
-    TABLE(MissionTask, "Config/MissionTask.txt", HashMgrType, 9999, 10000, 16)  \
+    TABLE(MissionTask, HashMgrType, 9999, 10000, 16)                            \
     COL(9, ID_AMOUNT, INT, Amount)                                              \
     COL(0, ID_ID, INT, ID)                                                      \
     COL(11, ID_IFSTORYWHENFINISH, INT, IfstorywhenFinish)                       \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_MonopolyActivity: board-walk activities.
-// One record per data row of "Config/MonopolyActivity.txt", hashed in 999 buckets (any ID), at most 1000 records.
+// One record per data row of its table file, hashed in 999 buckets (any ID), at most 1000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MonopolyActivity(TABLE, COL, ELEM)                                    \
-    TABLE(MonopolyActivity, "Config/MonopolyActivity.txt", HashMgrType, 999, 1000, 12)  \
+    TABLE(MonopolyActivity, HashMgrType, 999, 1000, 12)                                 \
     COL(2, ID_ACTIVITYNAME, STRING, ActivityName)                                       \
     COL(11, ID_BROADCASE, INT, Broadcase)                                               \
     COL(10, ID_BROADCASEREWARD, STRING, BroadcaseReward)                                \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_MonopolyPool: the board-walk reward pool.
-// One record per data row of "Config/MonopolyPool.txt", hashed in 10000 buckets (any ID), at most 10000 records.
+// One record per data row of its table file, hashed in 10000 buckets (any ID), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MonopolyPool(TABLE, COL, ELEM)                                  \
-    TABLE(MonopolyPool, "Config/MonopolyPool.txt", HashMgrType, 10000, 10000, 7)  \
+    TABLE(MonopolyPool, HashMgrType, 10000, 10000, 7)                             \
     COL(0, ID_ID, INT, Id)                                                        \
     COL(6, ID_ISPACKET, INT, IsPacket)                                            \
     COL(5, ID_QUALITY, INT, Quality)                                              \

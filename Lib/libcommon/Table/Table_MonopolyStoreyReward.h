@@ -1,12 +1,12 @@
 #pragma once
 // Table_MonopolyStoreyReward: board-walk storey rewards.
-// One record per data row of "Config/MonopolyStoreyReward.txt", hashed in 9999 buckets (any ID), at most 10000 records.
+// One record per data row of its table file, hashed in 9999 buckets (any ID), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MonopolyStoreyReward(TABLE, COL, ELEM)                                          \
-    TABLE(MonopolyStoreyReward, "Config/MonopolyStoreyReward.txt", HashMgrType, 9999, 10000, 11)  \
+    TABLE(MonopolyStoreyReward, HashMgrType, 9999, 10000, 11)                                     \
     COL(0, ID_ID, INT, Id)                                                                        \
     ELEM(4, ID_NUM1, INT, Num, 0)                                                                 \
     ELEM(6, ID_NUM2, INT, Num, 1)                                                                 \

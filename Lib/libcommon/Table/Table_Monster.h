@@ -6,7 +6,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Monster(TABLE, COL, ELEM)                                 \
-    TABLE(Monster, "Config/Monster.txt", SequenceMgrType, 9999, 10000, 87)  \
+    TABLE(Monster, SequenceMgrType, 9999, 10000, 87)                        \
     COL(47, ID_AIID, INT, AIID)                                             \
     COL(41, ID_ACTIVE, INT, Active)                                         \
     COL(30, ID_ALLATTR, INT, AllAttr)                                       \

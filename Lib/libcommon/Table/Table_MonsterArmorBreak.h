@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MonsterArmorBreak(TABLE, COL, ELEM)                                        \
-    TABLE(MonsterArmorBreak, "Config/MonsterArmorBreak.txt", HashMgrType, 99999, 20000, 13)  \
+    TABLE(MonsterArmorBreak, HashMgrType, 99999, 20000, 13)                                  \
     COL(2, ID_ARMOR, INT, Armor)                                                             \
     COL(6, ID_ARMORAWARDID, STRING, ArmorAwardID)                                            \
     COL(7, ID_ARMORAWARDNUM, STRING, ArmorAwardNum)                                          \

@@ -6,7 +6,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MonsterBirth(TABLE, COL, ELEM)                                        \
-    TABLE(MonsterBirth, "Config/MonsterBirth.txt", SequenceMgrType, 99999, 100000, 21)  \
+    TABLE(MonsterBirth, SequenceMgrType, 99999, 100000, 21)                             \
     COL(11, ID_AREAID, STRING, AreaID)                                                  \
     COL(7, ID_GAMEMODE, INT, GameMode)                                                  \
     COL(16, ID_GOROUNDTYPE, INT, GoRoundType)                                           \

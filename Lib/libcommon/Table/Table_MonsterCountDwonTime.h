@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MonsterCountDwonTime(TABLE, COL, ELEM)                                      \
-    TABLE(MonsterCountDwonTime, "Config/MonsterCountDwonTime.txt", HashMgrType, 500, 500, 6)  \
+    TABLE(MonsterCountDwonTime, HashMgrType, 500, 500, 6)                                     \
     COL(4, ID_HITEDRATESTAGE, STRING, HitedRateStage)                                         \
     COL(0, ID_ID, INT, Id)                                                                    \
     COL(2, ID_LIFETIME, INT, LifeTime)                                                        \

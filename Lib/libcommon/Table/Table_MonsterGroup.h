@@ -6,7 +6,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MonsterGroup(TABLE, COL, ELEM)                                        \
-    TABLE(MonsterGroup, "Config/MonsterGroup.txt", SequenceMgrType, 99999, 100000, 12)  \
+    TABLE(MonsterGroup, SequenceMgrType, 99999, 100000, 12)                             \
     COL(8, ID_COUNT, INT, Count)                                                        \
     COL(2, ID_GAMEMODE, INT, GameMode)                                                  \
     COL(5, ID_GENERATETYPE, INT, GenerateType)                                          \

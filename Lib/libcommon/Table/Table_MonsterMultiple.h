@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_MonsterMultiple(TABLE, COL, ELEM)                                        \
-    TABLE(MonsterMultiple, "Config/MonsterMultiple.txt", SequenceMgrType, 9999, 10000, 6)  \
+    TABLE(MonsterMultiple, SequenceMgrType, 9999, 10000, 6)                                \
     COL(3, ID_ADDMULTIPLE, INT, AddMultiple)                                               \
     COL(2, ID_ATTACKNUM, INT, AttackNum)                                                   \
     COL(5, ID_HITEDRATE, INT, HitedRate)                                                   \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_NewLotteryTicket: lottery tickets.
-// One record per data row of "Config/NewLotteryTicket.txt", hashed in 512 buckets (any ID), at most 512 records.
+// One record per data row of its table file, hashed in 512 buckets (any ID), at most 512 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_NewLotteryTicket(TABLE, COL, ELEM)                                   \
-    TABLE(NewLotteryTicket, "Config/NewLotteryTicket.txt", HashMgrType, 512, 512, 13)  \
+    TABLE(NewLotteryTicket, HashMgrType, 512, 512, 13)                                 \
     COL(2, ID_BEASCOST, INT, BeasCost)                                                 \
     COL(11, ID_BROADCASE, INT, Broadcase)                                              \
     COL(10, ID_BROADCASTMULTIPLE, INT, BroadcastMultiple)                              \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_NewPlayerRate: new-player rates.
-// One record per data row of "Config/NewPlayerRate.txt", hashed in 500 buckets (any ID), at most 500 records.
+// One record per data row of its table file, hashed in 500 buckets (any ID), at most 500 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_NewPlayerRate(TABLE, COL, ELEM)                               \
-    TABLE(NewPlayerRate, "Config/NewPlayerRate.txt", HashMgrType, 500, 500, 5)  \
+    TABLE(NewPlayerRate, HashMgrType, 500, 500, 5)                              \
     COL(0, ID_ID, INT, Id)                                                      \
     COL(3, ID_LEVELSTAGE, STRING, LevelStage)                                   \
     COL(2, ID_MATCHTBLID, INT, MatchTblId)                                      \

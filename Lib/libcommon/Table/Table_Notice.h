@@ -1,12 +1,12 @@
 #pragma once
 // Table_Notice: notices.
-// One record per data row of "Config/Notice.txt", indexed by ID (0 to 9999), at most 10000 records.
+// One record per data row of its table file, indexed by ID (0 to 9999), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Notice(TABLE, COL, ELEM)                                \
-    TABLE(Notice, "Config/Notice.txt", SequenceMgrType, 9999, 10000, 10)  \
+    TABLE(Notice, SequenceMgrType, 9999, 10000, 10)                       \
     COL(4, ID_DISPLAYMODE, INT, DisplayMode)                              \
     COL(7, ID_DISPLAYTIME, INT, DisplayTime)                              \
     COL(0, ID_ID, INT, Id)                                                \

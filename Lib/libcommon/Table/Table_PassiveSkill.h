@@ -6,7 +6,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_PassiveSkill(TABLE, COL, ELEM)                                   \
-    TABLE(PassiveSkill, "Config/PassiveSkill.txt", HashMgrType, 99999, 20000, 34)  \
+    TABLE(PassiveSkill, HashMgrType, 99999, 20000, 34)                             \
     COL(33, ID_BUFFCONFIGID, INT, BuffConfigID)                                    \
     COL(32, ID_DURATION, INT, Duration)                                            \
     COL(24, ID_EVENTFILTER, INT, EventFilter)                                      \

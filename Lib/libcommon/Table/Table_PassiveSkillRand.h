@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_PassiveSkillRand(TABLE, COL, ELEM)                                    \
-    TABLE(PassiveSkillRand, "Config/PassiveSkillRand.txt", HashMgrType, 8191, 8192, 3)  \
+    TABLE(PassiveSkillRand, HashMgrType, 8191, 8192, 3)                                 \
     COL(0, ID_ID, INT, Id)                                                              \
     COL(2, ID_PASSIVESKILLID, STRING, PassiveSkillID)
 

@@ -7,7 +7,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Pet(TABLE, COL, ELEM)                           \
-    TABLE(Pet, "Config/Pet.txt", SequenceMgrType, 999, 1000, 12)  \
+    TABLE(Pet, SequenceMgrType, 999, 1000, 12)                    \
     COL(7, ID_COLLID, INT, CollId)                                \
     COL(9, ID_HPBARLENGTH, FLOAT, HpBarLength)                    \
     COL(10, ID_HPBARNUM, INT, HpBarNum)                           \

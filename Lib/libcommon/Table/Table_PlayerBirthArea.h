@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_PlayerBirthArea(TABLE, COL, ELEM)                                          \
-    TABLE(PlayerBirthArea, "Config/PlayerBirthArea.txt", SequenceMgrType, 99999, 100000, 7)  \
+    TABLE(PlayerBirthArea, SequenceMgrType, 99999, 100000, 7)                                \
     COL(0, ID_ID, INT, Id)                                                                   \
     COL(2, ID_SCENEID, INT, SceneID)                                                         \
     COL(6, ID_W, FLOAT, W)                                                                   \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_RateItemConfig: item rate parameters.
-// One record per data row of "Config/RateItemConfig.txt", hashed in 50000 buckets (any ID), at most 50000 records.
+// One record per data row of its table file, hashed in 50000 buckets (any ID), at most 50000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_RateItemConfig(TABLE, COL, ELEM)                                    \
-    TABLE(RateItemConfig, "Config/RateItemConfig.txt", HashMgrType, 50000, 50000, 6)  \
+    TABLE(RateItemConfig, HashMgrType, 50000, 50000, 6)                               \
     COL(0, ID_ID, INT, Id)                                                            \
     COL(3, ID_ITEMID, INT, ItemID)                                                    \
     ELEM(4, ID_ITEMPARAM1, FLOAT, ItemParam, 0)                                       \

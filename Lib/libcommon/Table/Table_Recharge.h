@@ -1,12 +1,12 @@
 #pragma once
 // Table_Recharge: the recharge offers.
-// One record per data row of "Config/Recharge.txt", indexed by ID (0 to 99999), at most 100000 records.
+// One record per data row of its table file, indexed by ID (0 to 99999), at most 100000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Recharge(TABLE, COL, ELEM)                                    \
-    TABLE(Recharge, "Config/Recharge.txt", SequenceMgrType, 99999, 100000, 15)  \
+    TABLE(Recharge, SequenceMgrType, 99999, 100000, 15)                         \
     COL(9, ID_BACKGROUNDPATH, STRING, BackGroundPath)                           \
     COL(3, ID_DESID, INT, DesID)                                                \
     COL(8, ID_DROPID, INT, DropID)                                              \

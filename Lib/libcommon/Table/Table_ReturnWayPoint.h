@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_ReturnWayPoint(TABLE, COL, ELEM)                                         \
-    TABLE(ReturnWayPoint, "Config/ReturnWayPoint.txt", SequenceMgrType, 99999, 100000, 3)  \
+    TABLE(ReturnWayPoint, SequenceMgrType, 99999, 100000, 3)                               \
     COL(2, ID_BRANCHPOINT1, STRING, BranchPoint1)                                          \
     COL(0, ID_ID, INT, Id)
 

@@ -1,12 +1,12 @@
 #pragma once
 // Table_Reward: reward entries.
-// One record per data row of "Config/Reward.txt", hashed in 8191 buckets (any ID), at most 8192 records.
+// One record per data row of its table file, hashed in 8191 buckets (any ID), at most 8192 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Reward(TABLE, COL, ELEM)                           \
-    TABLE(Reward, "Config/Reward.txt", HashMgrType, 8191, 8192, 14)  \
+    TABLE(Reward, HashMgrType, 8191, 8192, 14)                       \
     ELEM(7, ID_CONTROLPROBABILITY1, INT, ControlProbability, 0)      \
     ELEM(8, ID_CONTROLPROBABILITY2, INT, ControlProbability, 1)      \
     ELEM(9, ID_CONTROLPROBABILITY3, INT, ControlProbability, 2)      \

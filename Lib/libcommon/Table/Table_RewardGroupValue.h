@@ -1,13 +1,13 @@
 #pragma once
 // Table_RewardGroupValue: reward-group values.
-// One record per data row of "Config/RewardGroupValue.txt", hashed in 50 buckets (any ID), at most 50 records.
+// One record per data row of its table file, hashed in 50 buckets (any ID), at most 50 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 // 50 buckets and at most 50 records; the IDs are not bounded.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_RewardGroupValue(TABLE, COL, ELEM)                                \
-    TABLE(RewardGroupValue, "Config/RewardGroupValue.txt", HashMgrType, 50, 50, 6)  \
+    TABLE(RewardGroupValue, HashMgrType, 50, 50, 6)                                 \
     COL(0, ID_ID, INT, Id)                                                          \
     ELEM(2, ID_VALUE1, INT, Value, 0)                                               \
     ELEM(3, ID_VALUE2, INT, Value, 1)                                               \

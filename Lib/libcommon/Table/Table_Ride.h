@@ -7,7 +7,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Ride(TABLE, COL, ELEM)                            \
-    TABLE(Ride, "Config/Ride.txt", SequenceMgrType, 999, 1000, 26)  \
+    TABLE(Ride, SequenceMgrType, 999, 1000, 26)                     \
     ELEM(10, ID_ATTACK1, INT, Attack, 0)                            \
     ELEM(12, ID_ATTACK2, INT, Attack, 1)                            \
     ELEM(14, ID_ATTACK3, INT, Attack, 2)                            \

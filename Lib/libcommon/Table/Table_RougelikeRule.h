@@ -6,7 +6,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_RougelikeRule(TABLE, COL, ELEM)                                         \
-    TABLE(RougelikeRule, "Config/RougelikeRule.txt", SequenceMgrType, 99999, 100000, 10)  \
+    TABLE(RougelikeRule, SequenceMgrType, 99999, 100000, 10)                              \
     COL(7, ID_EXCLUDEAIRDROP, STRING, ExcludeAirDrop)                                     \
     COL(9, ID_EXCLUDECOLLECTION, STRING, ExcludeCollection)                               \
     COL(5, ID_EXCLUDEMONSTER, STRING, ExcludeMonster)                                     \

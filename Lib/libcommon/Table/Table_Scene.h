@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Scene(TABLE, COL, ELEM)                           \
-    TABLE(Scene, "Config/Scene.txt", SequenceMgrType, 99, 100, 10)  \
+    TABLE(Scene, SequenceMgrType, 99, 100, 10)                      \
     COL(7, ID_HEIGHTMAX, INT, HeightMax)                            \
     COL(6, ID_HEIGHTMIN, INT, HeightMin)                            \
     COL(0, ID_ID, INT, Id)                                          \

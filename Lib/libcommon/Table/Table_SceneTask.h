@@ -1,12 +1,12 @@
 #pragma once
 // Table_SceneTask: scene tasks.
-// One record per data row of "Config/SceneTask.txt", indexed by ID (0 to 9999), at most 10000 records.
+// One record per data row of its table file, indexed by ID (0 to 9999), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_SceneTask(TABLE, COL, ELEM)                                   \
-    TABLE(SceneTask, "Config/SceneTask.txt", SequenceMgrType, 9999, 10000, 11)  \
+    TABLE(SceneTask, SequenceMgrType, 9999, 10000, 11)                          \
     COL(7, ID_AWARDA, STRING, AwardA)                                           \
     COL(8, ID_AWARDB, STRING, AwardB)                                           \
     COL(9, ID_AWARDC, STRING, AwardC)                                           \

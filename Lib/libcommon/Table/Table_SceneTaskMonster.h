@@ -1,12 +1,12 @@
 #pragma once
 // Table_SceneTaskMonster: scene-task monsters.
-// One record per data row of "Config/SceneTaskMonster.txt", indexed by ID (0 to 9999), at most 10000 records.
+// One record per data row of its table file, indexed by ID (0 to 9999), at most 10000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_SceneTaskMonster(TABLE, COL, ELEM)                                         \
-    TABLE(SceneTaskMonster, "Config/SceneTaskMonster.txt", SequenceMgrType, 9999, 10000, 7)  \
+    TABLE(SceneTaskMonster, SequenceMgrType, 9999, 10000, 7)                                 \
     COL(3, ID_DIFFICULTY, INT, Difficulty)                                                   \
     COL(0, ID_ID, INT, Id)                                                                   \
     COL(2, ID_MATCHID, INT, MatchID)                                                         \

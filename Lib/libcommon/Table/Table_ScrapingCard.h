@@ -1,12 +1,12 @@
 #pragma once
 // Table_ScrapingCard: scraping-card entries.
-// One record per data row of "Config/ScrapingCard.txt", hashed in 999 buckets (any ID), at most 1000 records.
+// One record per data row of its table file, hashed in 999 buckets (any ID), at most 1000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_ScrapingCard(TABLE, COL, ELEM)                               \
-    TABLE(ScrapingCard, "Config/ScrapingCard.txt", HashMgrType, 999, 1000, 9)  \
+    TABLE(ScrapingCard, HashMgrType, 999, 1000, 9)                             \
     COL(8, ID_CARDICONNAME, STRING, CardIconName)                              \
     COL(7, ID_CONGRATSICONNAME, STRING, CongratsIconName)                      \
     COL(5, ID_COUNT, INT, Count)                                               \

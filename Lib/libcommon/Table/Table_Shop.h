@@ -1,13 +1,13 @@
 #pragma once
 // Table_Shop: the goods of the shops.
-// One record per data row of "Config/Shop.txt", hashed in 9999 buckets (any ID), at most 1000 records.
+// One record per data row of its table file, hashed in 9999 buckets (any ID), at most 1000 records.
 // Loaded on the main thread before any worker runs; TableReload::ReloadShopTable may load it
 // again, releasing every earlier record, and must not run while another thread reads it.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Shop(TABLE, COL, ELEM)                         \
-    TABLE(Shop, "Config/Shop.txt", HashMgrType, 9999, 1000, 27)  \
+    TABLE(Shop, HashMgrType, 9999, 1000, 27)                     \
     COL(21, ID_BATCH, INT, Batch)                                \
     COL(26, ID_CLOSETIME, STRING, CloseTime)                     \
     COL(8, ID_CURRENCY, INT, Currency)                           \

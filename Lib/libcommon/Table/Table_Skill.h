@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_Skill(TABLE, COL, ELEM)                          \
-    TABLE(Skill, "Config/Skill.txt", HashMgrType, 1023, 1024, 49)  \
+    TABLE(Skill, HashMgrType, 1023, 1024, 49)                      \
     COL(43, ID_ATKINTERVALTIME, INT, AtkIntervalTime)              \
     COL(17, ID_AUTODIS, FLOAT, AutoDis)                            \
     COL(8, ID_AUTOTYPE, INT, AutoType)                             \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_StageRate: stage rates.
-// One record per data row of "Config/StageRate.txt", hashed in 500 buckets (any ID), at most 500 records.
+// One record per data row of its table file, hashed in 500 buckets (any ID), at most 500 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_StageRate(TABLE, COL, ELEM)                           \
-    TABLE(StageRate, "Config/StageRate.txt", HashMgrType, 500, 500, 5)  \
+    TABLE(StageRate, HashMgrType, 500, 500, 5)                          \
     COL(3, ID_DAILYACC, STRING, DailyAcc)                               \
     COL(0, ID_ID, INT, Id)                                              \
     COL(2, ID_MATCHTBLID, INT, MatchTblId)                              \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_SystemEmail: system e-mails.
-// One record per data row of "Config/SystemEmail.txt", hashed in 99999 buckets (any ID), at most 100000 records.
+// One record per data row of its table file, hashed in 99999 buckets (any ID), at most 100000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_SystemEmail(TABLE, COL, ELEM)                                  \
-    TABLE(SystemEmail, "Config/SystemEmail.txt", HashMgrType, 99999, 100000, 6)  \
+    TABLE(SystemEmail, HashMgrType, 99999, 100000, 6)                            \
     COL(3, ID_CONTENT, INT, Content)                                             \
     COL(0, ID_ID, INT, Id)                                                       \
     ELEM(4, ID_NOTE1, STRING, Note, 0)                                           \

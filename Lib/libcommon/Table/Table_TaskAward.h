@@ -1,13 +1,13 @@
 #pragma once
 // Table_TaskAward: task awards.
-// One record per data row of "Config/TaskAward.txt", hashed in 99999 buckets (any ID), at most 100000 records.
+// One record per data row of its table file, hashed in 99999 buckets (any ID), at most 100000 records.
 // Loaded on the main thread before any worker runs; TableReload::ReloadTaskAwardTable may load it
 // again, releasing every earlier record, and must not run while another thread reads it.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_TaskAward(TABLE, COL, ELEM)                                \
-    TABLE(TaskAward, "Config/TaskAward.txt", HashMgrType, 99999, 100000, 7)  \
+    TABLE(TaskAward, HashMgrType, 99999, 100000, 7)                          \
     COL(4, ID_AWARDITEMID, STRING, AwardItemID)                              \
     COL(5, ID_AWARDITEMNUM, STRING, AwardItemNum)                            \
     COL(0, ID_ID, INT, Id)                                                   \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_TreasureIsland: treasure-island entries.
-// One record per data row of "Config/TreasureIsland.txt", hashed in 512 buckets (any ID), at most 512 records.
+// One record per data row of its table file, hashed in 512 buckets (any ID), at most 512 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_TreasureIsland(TABLE, COL, ELEM)                                 \
-    TABLE(TreasureIsland, "Config/TreasureIsland.txt", HashMgrType, 512, 512, 10)  \
+    TABLE(TreasureIsland, HashMgrType, 512, 512, 10)                               \
     COL(9, ID_BOMBHURTNUM, INT, BombHurtNum)                                       \
     COL(8, ID_COST, INT, Cost)                                                     \
     COL(7, ID_COSTITEMID, INT, CostItemId)                                         \

@@ -1,12 +1,12 @@
 #pragma once
 // Table_TreasureIslandTime: treasure-island periods.
-// One record per data row of "Config/TreasureIslandTime.txt", hashed in 999 buckets (any ID), at most 1000 records.
+// One record per data row of its table file, hashed in 999 buckets (any ID), at most 1000 records.
 // Loaded on the main thread before any worker runs, read-only afterwards.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_TreasureIslandTime(TABLE, COL, ELEM)                                      \
-    TABLE(TreasureIslandTime, "Config/TreasureIslandTime.txt", HashMgrType, 999, 1000, 16)  \
+    TABLE(TreasureIslandTime, HashMgrType, 999, 1000, 16)                                   \
     COL(14, ID_BOMBICON, STRING, BombIcon)                                                  \
     COL(15, ID_BROADCASTID, INT, BroadcastID)                                               \
     COL(8, ID_CHIPEXCHANGENUM, INT, ChipExchangeNum)                                        \

@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_UsableItem(TABLE, COL, ELEM)                                 \
-    TABLE(UsableItem, "Config/UsableItem.txt", HashMgrType, 99999, 10240, 11)  \
+    TABLE(UsableItem, HashMgrType, 99999, 10240, 11)                           \
     COL(4, ID_CONSUMEFLAG, INT, ConsumeFlag)                                   \
     COL(5, ID_COOLDOWNID, INT, CoolDownId)                                     \
     COL(0, ID_ID, INT, Id)                                                     \

@@ -5,7 +5,7 @@
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_WayPoint(TABLE, COL, ELEM)                                   \
-    TABLE(WayPoint, "Config/WayPoint.txt", SequenceMgrType, 99999, 100000, 6)  \
+    TABLE(WayPoint, SequenceMgrType, 99999, 100000, 6)                         \
     COL(5, ID_BRANCHPOINT1, STRING, BranchPoint1)                              \
     COL(0, ID_ID, INT, Id)                                                     \
     COL(2, ID_POINTID1, INT, PointID1)                                         \

@@ -1,13 +1,13 @@
 #pragma once
 // Table_WeeklyAndDailyTask: weekly and daily tasks.
-// One record per data row of "Config/WeeklyAndDailyTask.txt", hashed in 99999 buckets (any ID), at most 100000 records.
+// One record per data row of its table file, hashed in 99999 buckets (any ID), at most 100000 records.
 // Loaded on the main thread before any worker runs; TableReload::ReloadWeeklyAndDailyTaskTable may load it
 // again, releasing every earlier record, and must not run while another thread reads it.
 
 #include "DBCTableModule.h"
 
 #define DBC_TABLE_WeeklyAndDailyTask(TABLE, COL, ELEM)                                          \
-    TABLE(WeeklyAndDailyTask, "Config/WeeklyAndDailyTask.txt", HashMgrType, 99999, 100000, 15)  \
+    TABLE(WeeklyAndDailyTask, HashMgrType, 99999, 100000, 15)                                   \
     COL(7, ID_AWARDITEMID, INT, AwardItemID)                                                    \
     COL(8, ID_AWARDITEMNUM, INT, AwardItemNum)                                                  \
     COL(9, ID_COMPLETECONDITION, STRING, CompleteCondition)                                     \

@@ -18,10 +18,17 @@ namespace
 using DBCTest::BinaryTable;
 using DBCTest::ExpectReportThrown;
 
-// Exposes the protected buffer for layout checks.
+// Exposes the protected buffers for layout checks.
 struct DBCFileProbe : public DBCFile
 {
     std::string StringBuffer() const { return std::string(m_pStringBuf, static_cast<size_t>(m_nStringBufSize)); }
+    const tchar* StringBufferStart() const { return m_pStringBuf; }
+    // Bytes that the cells and their bookkeeping hold, counting what is reserved.
+    size_t CellBytes() const
+    {
+        return (m_vDataBuf.capacity() + m_vMissing.capacity()) * sizeof(FIELD) +
+               m_vRowStart.capacity() * sizeof(size_t);
+    }
 };
 
 // Rows as "c0|c1;c0|c1" with INT as integers, FLOAT by %g and STRING as text.
@@ -120,6 +127,41 @@ TEST(DBCFileText, SplitsALineLongerThanTheLineBuffer)
     EXPECT_EQ(65533u, std::string(db.Search_Posistion(0, 1)->pString).size());
     EXPECT_EQ(0, db.Search_Posistion(1, 0)->iValue);   // "aaa..." read as an INT
     EXPECT_STREQ("", db.Search_Posistion(1, 1)->pString);
+}
+
+// A wide type line over short rows: 10000 columns and 2000 rows of one item each would be 160
+// MB of cells if every row were padded out. The cells hold no more than the file's items; the
+// missing ones still read 0, 0.0 or the empty text of the file's buffer.
+TEST(DBCFileText, AWideTypeLineOverShortRowsTakesNoMoreCellsThanTheFileHolds)
+{
+    const tint32 F = 10000;
+    std::string strTypes = "INT";
+    for (tint32 c = 1; c < F; ++c) {
+        strTypes += c % 3 == 1 ? "\tSTRING" : c % 3 == 2 ? "\tFLOAT" : "\tINT";
+    }
+    std::vector<std::string> rows;
+    for (tint32 r = 0; r < 2000; ++r) {
+        rows.push_back(std::to_string(r));
+    }
+    rows[7] = "7\tseven\t7.5\t77";
+    const std::string strText = DBCTest::TextTable(strTypes, rows);
+    DBCFileProbe db;
+    ASSERT_TRUE(OpenText(db, strText));
+    ASSERT_EQ(2000, db.GetRecordsNum());
+    ASSERT_EQ(F, db.GetFieldsNum());
+    EXPECT_LE(db.CellBytes(), 4 * strText.size());
+
+    EXPECT_EQ(1999, db.Search_Posistion(1999, 0)->iValue);
+    EXPECT_STREQ("seven", db.Search_Posistion(7, 1)->pString);
+    EXPECT_EQ(7.5, db.Search_Posistion(7, 2)->fValue);
+    EXPECT_EQ(77, db.Search_Posistion(7, 3)->iValue);
+    for (tint32 r : {0, 7, 1999}) {
+        SCOPED_TRACE(r);
+        EXPECT_EQ(db.StringBufferStart(), db.Search_Posistion(r, 4)->pString);
+        EXPECT_EQ(0.0, db.Search_Posistion(r, 5)->fValue);
+        EXPECT_EQ(0, db.Search_Posistion(r, F - 1)->iValue);
+    }
+    EXPECT_EQ(8, db.Search_Posistion(7, F)->iValue);   // a column past the row is the next row's
 }
 
 TEST(DBCFileText, StoresEachDistinctStringOnceInOrderOfFirstAppearance)

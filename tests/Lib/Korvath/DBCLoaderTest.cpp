@@ -11,6 +11,7 @@
 #include <cfloat>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -85,21 +86,76 @@ TEST(DBCLoader, KeepsPooledTextsThatOutliveTheFile)
     EXPECT_EQ(nullptr, _LoadConstStringFromDBC(*other, 0, -1));
 }
 
-TEST(DBCLoader, RefusesANumberForATextMember)
+// Every member needs its own type word: any other column is a report naming the table and the
+// column, and the member keeps its value (a text's address or a double's bits read as a number
+// would be garbage, a number read as an address worse).
+TEST(DBCLoader, RefusesACellOfAnotherTypeWord)
 {
+    const std::string INT_READ = "void DBC_Loader::ReadDirect(tint32&, tint32, const tchar*, const tchar*)";
+    const std::string FLOAT_READ = "void DBC_Loader::ReadDirect(tfloat32&, tint32, const tchar*, const tchar*)";
+    const std::string TEXT_READ = "void DBC_Loader::ReadDirect(const tchar*&, tint32, const tchar*, const tchar*)";
+    enum Member
+    {
+        M_INT,
+        M_FLOAT,
+        M_TEXT,
+    };
+    struct Case
+    {
+        Member eMember;
+        tint32 nColumn;   // of "INT\tSTRING\tINT\tFLOAT\tSTRING" holding 1, x, 2, 0.5, shop-name
+        const char* szColumn;
+        std::string strReport;
+    };
+    const Case cases[] = {
+        {M_INT, 4, "ID_NAME", INT_READ + " | DBCFile::T_INT==FieldType | Shop ID_NAME: column 4 is STRING, not INT"},
+        {M_INT, 3, "ID_RATE", INT_READ + " | DBCFile::T_INT==FieldType | Shop ID_RATE: column 3 is FLOAT, not INT"},
+        {M_FLOAT, 4, "ID_NAME", FLOAT_READ + " | DBCFile::T_FLOAT==FieldType | Shop ID_NAME: column 4 is STRING, not FLOAT"},
+        {M_FLOAT, 2, "ID_COUNT", FLOAT_READ + " | DBCFile::T_FLOAT==FieldType | Shop ID_COUNT: column 2 is INT, not FLOAT"},
+        {M_TEXT, 2, "ID_COUNT", TEXT_READ + " | DBCFile::T_STRING==FieldType | Shop ID_COUNT: column 2 is INT, not STRING"},
+        {M_TEXT, 3, "ID_RATE", TEXT_READ + " | DBCFile::T_STRING==FieldType | Shop ID_RATE: column 3 is FLOAT, not STRING"},
+    };
+    auto db = Open(DBCTest::TextTable("INT\tSTRING\tINT\tFLOAT\tSTRING", {"1\tx\t2\t0.5\tshop-name"}));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.strReport);
+        TempWorkDir dir;
+        DBC_Loader loader(*db, 0);
+        tint32 n = 12345;
+        tfloat32 f = 1.25f;
+        const tchar* p = "unchanged";
+        DBCTest::ExpectReportThrown([&] {
+            switch (c.eMember) {
+            case M_INT:
+                loader.ReadDirect(n, c.nColumn, "Shop", c.szColumn);
+                break;
+            case M_FLOAT:
+                loader.ReadDirect(f, c.nColumn, "Shop", c.szColumn);
+                break;
+            case M_TEXT:
+                loader.ReadDirect(p, c.nColumn, "Shop", c.szColumn);
+                break;
+            }
+        });
+        EXPECT_EQ(12345, n);
+        EXPECT_EQ(1.25f, f);
+        EXPECT_STREQ("unchanged", p);
+        EXPECT_EQ(std::vector<std::string>{c.strReport}, DBCTest::AssertSummary(dir));
+    }
+
+    // The reads named by the member type check the same; without names the report says so.
     TempWorkDir dir;
-    auto db = Open(DBCTest::TextTable("INT\tSTRING\tINT\tFLOAT", {"1\tx\t2\t0.5"}));
     DBC_Loader loader(*db, 0);
+    tint32 n = 12345;
     const tchar* p = "unchanged";
-    DBCTest::ExpectReportThrown([&] { loader.ReadDirect(p, 2, "RobotName", "ID_FNAME"); });
-    DBCTest::ExpectReportThrown([&] { loader.ReadDirect(p, 3, "RobotName", "ID_SNAME"); });
-    EXPECT_STREQ("unchanged", p);
-    const auto records = DBCTest::AssertRecords(dir);
-    ASSERT_EQ(2u, records.size());
-    EXPECT_EQ("RobotName ID_FNAME: column 2 is INT, not STRING", records[0].strMsg);
-    EXPECT_EQ("RobotName ID_SNAME: column 3 is FLOAT, not STRING", records[1].strMsg);
+    DBCTest::ExpectReportThrown([&] { loader.ReadDirect<int>(n, 4); });
     DBCTest::ExpectReportThrown([&] { loader.ReadDirect<const char*>(p, 0); });
+    EXPECT_EQ(12345, n);
     EXPECT_STREQ("unchanged", p);
+    const std::vector<std::string> expected = {
+        INT_READ + " | DBCFile::T_INT==FieldType | Table ?: column 4 is STRING, not INT",
+        TEXT_READ + " | DBCFile::T_STRING==FieldType | Table ?: column 0 is INT, not STRING",
+    };
+    EXPECT_EQ(expected, DBCTest::AssertSummary(dir));
 }
 
 TEST(DBCLoader, ReportsAReadOutsideTheFile)

@@ -15,7 +15,7 @@
 
 // Members deliberately out of column order; two interleaved arrays.
 #define DBC_TABLE_ModProbe(TABLE, COL, ELEM)                              \
-    TABLE(ModProbe, "Config/ModProbe.txt", HashMgrType, 7, 8, 8)          \
+    TABLE(ModProbe, HashMgrType, 7, 8, 8)                                 \
     COL(3, ID_NAME, STRING, Name)                                         \
     ELEM(4, ID_VALUE1, INT, Value, 0)                                     \
     ELEM(6, ID_VALUE2, INT, Value, 1)                                     \
@@ -27,7 +27,7 @@ DBC_DECLARE_TABLE(ModProbe)
 DBC_DEFINE_TABLE(ModProbe, "tests/Lib/Korvath/ModProbe")
 
 #define DBC_TABLE_ModIdle(TABLE, COL, ELEM)                               \
-    TABLE(ModIdle, "Config/ModIdle.txt", SequenceMgrType, 9, 10, 3)       \
+    TABLE(ModIdle, SequenceMgrType, 9, 10, 3)                             \
     COL(0, ID_ID, INT, Id)                                                \
     COL(2, ID_X, FLOAT, X)
 DBC_DECLARE_TABLE(ModIdle)
@@ -75,9 +75,12 @@ TEST(DBCTableModule, ReadsEveryColumnIntoItsMember)
     EXPECT_EQ(11, p->GetValuebyIndex(0));
     EXPECT_EQ(22, p->GetValuebyIndex(1));
     EXPECT_EQ(0, p->GetValuebyIndex(2));
+    EXPECT_EQ(0, p->GetValuebyIndex(-1));
     EXPECT_STREQ("mod-tag-a", p->GetTagbyIndex(0));
     EXPECT_EQ(DBC_EmptyString(), p->GetTagbyIndex(1));
-    EXPECT_EQ(nullptr, p->GetTagbyIndex(-1));
+    // Outside the array a text getter gives the shared empty text, never null.
+    EXPECT_EQ(DBC_EmptyString(), p->GetTagbyIndex(-1));
+    EXPECT_EQ(DBC_EmptyString(), p->GetTagbyIndex(2));
     EXPECT_TRUE(p->IsInited());
     // Declaration order is read order: Name reaches the pool before the tags.
     EXPECT_LT(p->GetName(), p->GetTagbyIndex(0));
@@ -89,7 +92,6 @@ TEST(DBCTableModule, DescribesItsDeclaration)
 {
     const DBC_TableDecl& d = DBC_TableDeclOf<Table_ModProbe>::s_Decl;
     EXPECT_STREQ("ModProbe", d.szName);
-    EXPECT_STREQ("Config/ModProbe.txt", d.szFile);
     EXPECT_TRUE(d.bHashed);
     EXPECT_EQ(8, d.nColumns);
     ASSERT_EQ(7, d.nColumnDecls);
@@ -155,6 +157,12 @@ TEST(DBCTableModule, ReportsEachKindOfFailureThroughTheLoadingFunction)
           F + " | false | " + F}, 1},
         {"text member over an INT column", DBCTest::TextTable("INT\tSTRING\tFLOAT\tINT\tINT\tSTRING\tINT\tSTRING", {"1\tx\t1\t2\t3\tt\t4\tu"}),
          {"void DBC_Loader::ReadDirect(const tchar*&, tint32, const tchar*, const tchar*) | DBCFile::T_STRING==FieldType | ModProbe ID_NAME: column 3 is INT, not STRING",
+          L + " | false | " + L, F + " | false | " + F}, 0},
+        {"number member over a STRING column", DBCTest::TextTable("INT\tSTRING\tFLOAT\tSTRING\tSTRING\tSTRING\tINT\tSTRING", {"1\tx\t1.5\tn\tshop\tt\t4\tu"}),
+         {"void DBC_Loader::ReadDirect(tint32&, tint32, const tchar*, const tchar*) | DBCFile::T_INT==FieldType | ModProbe ID_VALUE1: column 4 is STRING, not INT",
+          L + " | false | " + L, F + " | false | " + F}, 0},
+        {"FLOAT member over an INT column", DBCTest::TextTable("INT\tSTRING\tINT\tSTRING\tINT\tSTRING\tINT\tSTRING", {"1\tx\t2\tn\t10\tt\t20\tu"}),
+         {"void DBC_Loader::ReadDirect(tfloat32&, tint32, const tchar*, const tchar*) | DBCFile::T_FLOAT==FieldType | ModProbe ID_RATE: column 2 is INT, not FLOAT",
           L + " | false | " + L, F + " | false | " + F}, 0},
     };
     for (const Case& c : cases) {

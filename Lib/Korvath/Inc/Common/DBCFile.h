@@ -2,9 +2,16 @@
 // DBCFile: one data-table file in memory, read from its text or binary form.
 //
 // After one successful open it holds m_nFieldsNum column types, m_nRecordsNum rows of
-// m_nFieldsNum 8-byte cells (row-major, cell (r, c) at r * F + c) and one string buffer
-// that every T_STRING cell points into (offset 0 is the empty text). Column 0 holds no
-// value twice. The object owns the cells and the buffer; string cells die with it.
+// m_nFieldsNum 8-byte cells and one string buffer that every T_STRING cell points into
+// (offset 0 is the empty text). Column 0 holds no value twice. The object owns the cells
+// and the buffer; string cells die with it.
+//
+// The cells of the items a file holds are kept row after row in m_vDataBuf. When every row
+// is whole (always in the binary form) m_vRowStart is empty and cell (r, c) is element
+// r * F + c. A text row may hold fewer items than there are columns: then m_vRowStart[r]
+// is the element of its first cell (m_vRowStart[R] the end), and a column past its items
+// reads m_vMissing[c] (0, 0.0 or the empty text). So the cells never take more memory than
+// the items of the file, however wide its type line.
 // Calling order: construct, open once (OpenFromTXT or OpenFromMemory), read, destroy.
 // A DBCFile is a temporary of one load on one thread; it takes no lock.
 
@@ -12,6 +19,7 @@
 #include "BaseUtility.h"
 
 #include <string>
+#include <vector>
 
 class DBCFile
 {
@@ -86,6 +94,8 @@ protected:
     bool OpenFromMemoryImpl_Text(const tchar* pMemory, const tchar* pDeadEnd, const tchar* szFileName);
     bool OpenFromMemoryImpl_Binary(const tchar* pMemory, const tchar* pDeadEnd, const tchar* szFileName);
     void CheckIndex(const tchar* szFileName);
+    // Cell (nRow, nColumn) of a row and a column inside the table.
+    const FIELD& CellAt(size_t nRow, size_t nColumn) const;
 
 protected:
     FIELD_TYPE_VEC m_theType;
@@ -94,4 +104,6 @@ protected:
     DATA_BUF m_vDataBuf;
     tchar* m_pStringBuf;
     tint32 m_nStringBufSize;
+    std::vector<size_t> m_vRowStart;   // empty, or R + 1 element numbers (see above)
+    DATA_BUF m_vMissing;               // per column, what a missing item reads
 };

@@ -23,10 +23,11 @@ public:
     void Skip(tint32 nColumns) { m_Column += nColumns; }
     void MoveTo(tint32 nColumn) { m_Column = nColumn; }
 
-    void ReadDirect(tint32& val, tint32 nColumn);
-    void ReadDirect(tfloat32& val, tint32 nColumn);
-    // A text member needs a "STRING" column: a number is never taken as an address.
-    // szTable and szColumn only name the member in that report.
+    // Each member needs a column of its own type word ("INT", "FLOAT", "STRING"): a number is
+    // never taken as an address, nor a text's address or a double's bits as a number. Any
+    // other column is a report that names the member by szTable and szColumn.
+    void ReadDirect(tint32& val, tint32 nColumn, const tchar* szTable = nullptr, const tchar* szColumn = nullptr);
+    void ReadDirect(tfloat32& val, tint32 nColumn, const tchar* szTable = nullptr, const tchar* szColumn = nullptr);
     void ReadDirect(const tchar*& val, tint32 nColumn, const tchar* szTable = nullptr,
                     const tchar* szColumn = nullptr);
     // The same reads named by the member type: ReadDirect<int>, <float>, <const char*>.
@@ -36,6 +37,11 @@ public:
 private:
     DBC_Loader(const DBC_Loader&);
     DBC_Loader& operator=(const DBC_Loader&);
+
+    // Reports (and throws) when the cell at nColumn of the bound row lies in a column whose type
+    // is not eWanted; a cell outside the file is left to the reader's own report.
+    void CheckColumnType(tint32 nColumn, DBCFile::FIELD_TYPE eWanted, const tchar* szFunc, const tchar* szTable,
+                         const tchar* szColumn) const;
 
     template <typename T>
     struct __LoadTypeOf
@@ -79,26 +85,16 @@ struct DBC_Loader::__LoadTypeOf<const tchar*>
     static const tchar* CastFrom(_type v) { return v; }
 };
 
-inline void DBC_Loader::ReadDirect(tint32& val, tint32 nColumn)
-{
-    Read(val, m_DB, m_Row, nColumn);
-}
-
-inline void DBC_Loader::ReadDirect(tfloat32& val, tint32 nColumn)
-{
-    Read(val, m_DB, m_Row, nColumn);
-}
-
 template <>
 inline void DBC_Loader::ReadDirect<tint32>(tint32& val, tint32 nColumn)
 {
-    Read(val, m_DB, m_Row, nColumn);
+    ReadDirect(val, nColumn, nullptr, nullptr);
 }
 
 template <>
 inline void DBC_Loader::ReadDirect<tfloat32>(tfloat32& val, tint32 nColumn)
 {
-    Read(val, m_DB, m_Row, nColumn);
+    ReadDirect(val, nColumn, nullptr, nullptr);
 }
 
 template <>

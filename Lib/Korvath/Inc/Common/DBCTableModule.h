@@ -5,13 +5,13 @@
 // order (the order in which __Load reads and texts reach the string pool):
 //
 //   #define DBC_TABLE_RobotName(TABLE, COL, ELEM) <one line each, joined by backslashes>
-//       TABLE(RobotName, "Config/RobotName.txt", SequenceMgrType, 999, 1000, 4)
+//       TABLE(RobotName, SequenceMgrType, 999, 1000, 4)
 //       COL(2, ID_FNAME, STRING, FName)
 //       COL(0, ID_ID, INT, ID)
 //       COL(3, ID_SNAME, STRING, SName)
 //   DBC_DECLARE_TABLE(RobotName)
 //
-//   TABLE(name, file, SequenceMgrType|HashMgrType, first size, record limit, columns)
+//   TABLE(name, SequenceMgrType|HashMgrType, first size, record limit, columns)
 //   COL(column, enumerator, INT|FLOAT|STRING, member without m_)            a scalar member
 //   ELEM(column, enumerator, INT|FLOAT|STRING, member without m_, element)  one array element;
 //       the elements of one array follow each other from element 0 upwards.
@@ -23,6 +23,9 @@
 // (or the same from DBC_DEFINE_TABLE_LOAD and DBC_DEFINE_TABLE_FUNCS on two lines, below).
 // The declaration is checked at compile time (columns in range, column 1 unread, every
 // other column read once, column 0 an INT scalar, elements in order).
+//
+// A module has no file name of its own: whoever loads it names the file (the start-up
+// sequence in TableSequence.def, start-up itself for the robot-name table).
 
 #include "Assertx.h"
 #include "BaseType.h"
@@ -49,7 +52,6 @@ struct DBC_ColumnDecl
 struct DBC_TableDecl
 {
     const tchar* szName;
-    const tchar* szFile;
     bool bHashed;          // HashMgrType (first size = buckets) or SequenceMgrType (= highest ID)
     tint32 nMaxID;
     tint32 nMaxRecord;
@@ -146,9 +148,10 @@ constexpr bool DBC_ElementsInOrder()
 #define DBC_ETYPE_INT int
 #define DBC_ETYPE_FLOAT float
 #define DBC_ETYPE_STRING const tchar*
+// What an array getter gives for an index outside the array: a text getter never gives null.
 #define DBC_NONE_INT 0
 #define DBC_NONE_FLOAT 0.0f
-#define DBC_NONE_STRING nullptr
+#define DBC_NONE_STRING DBC_EmptyString()
 #define DBC_KIND_HASHED_SequenceMgrType false
 #define DBC_KIND_HASHED_HashMgrType true
 
@@ -186,9 +189,8 @@ constexpr bool DBC_ElementsInOrder()
 #define DBC_X_FIRST_30(...)
 #define DBC_X_FIRST_31(...)
 
-#define DBC_X_DECL_TABLE(Name, File, Kind, MaxID, MaxRecord, Columns)                   \
+#define DBC_X_DECL_TABLE(Name, Kind, MaxID, MaxRecord, Columns)                         \
     static constexpr const tchar* s_szName = #Name;                                     \
-    static constexpr const tchar* s_szFile = File;                                      \
     static constexpr bool s_bHashed = DBC_KIND_HASHED_##Kind;                           \
     static constexpr tint32 s_nMaxID = MaxID;                                           \
     static constexpr tint32 s_nMaxRecord = MaxRecord;                                   \
@@ -219,13 +221,10 @@ constexpr bool DBC_ElementsInOrder()
 #define DBC_X_MEMBER_ELEM(Column, Enum, Type, Member, Elem) \
     DBC_X_FIRST_##Elem(DBC_ETYPE_##Type m_##Member[DBC_ArraySizeOf<DBC_RecordClass>(#Member)];)
 
-#define DBC_X_READ_INT(val, Enum) loader.ReadDirect(val, Enum);
-#define DBC_X_READ_FLOAT(val, Enum) loader.ReadDirect(val, Enum);
-#define DBC_X_READ_STRING(val, Enum) loader.ReadDirect(val, Enum, szTable, #Enum);
-#define DBC_X_LOAD_COL(Column, Enum, Type, Member) DBC_X_READ_##Type(m_##Member, Enum)
-#define DBC_X_LOAD_ELEM(Column, Enum, Type, Member, Elem) DBC_X_READ_##Type(m_##Member[Elem], Enum)
+#define DBC_X_LOAD_COL(Column, Enum, Type, Member) loader.ReadDirect(m_##Member, Enum, szTable, #Enum);
+#define DBC_X_LOAD_ELEM(Column, Enum, Type, Member, Elem) loader.ReadDirect(m_##Member[Elem], Enum, szTable, #Enum);
 
-#define DBC_X_MGR_TABLE(Name, File, Kind, MaxID, MaxRecord, Columns)    \
+#define DBC_X_MGR_TABLE(Name, Kind, MaxID, MaxRecord, Columns)          \
     typedef DBC_Table_Mgr_Adapter<Kind, Table_##Name, MaxID, MaxRecord> Table_##Name##Mgr; \
     static Table_##Name##Mgr g_Table_##Name##Mgr;
 
@@ -254,7 +253,7 @@ constexpr bool DBC_ElementsInOrder()
             DBC_TABLE_##Name(DBC_X_NONE, DBC_X_DECL_COL, DBC_X_DECL_ELEM)};                     \
         static constexpr tint32 s_nColumnDecls =                                                \
             static_cast<tint32>(sizeof(s_aColumns) / sizeof(s_aColumns[0]));                    \
-        static constexpr DBC_TableDecl s_Decl = {s_szName, s_szFile, s_bHashed, s_nMaxID,       \
+        static constexpr DBC_TableDecl s_Decl = {s_szName,   s_bHashed,  s_nMaxID,              \
                                                  s_nMaxRecord, s_nColumns, s_aColumns,          \
                                                  s_nColumnDecls};                               \
     };                                                                                          \
@@ -273,7 +272,7 @@ constexpr bool DBC_ElementsInOrder()
     public:                                                                                     \
         enum _ID                                                                                \
         {                                                                                       \
-            INVLAID_INDEX = -1, /* spelled as the tooling expects */                            \
+            INVLAID_INDEX = -1, /* spelled so in every table class */                           \
             DBC_TABLE_##Name(DBC_X_NONE, DBC_X_ENUM_COL, DBC_X_ENUM_ELEM)                       \
             ID_TAB_CURCOL_COUNT = DBC_TableDeclOf<Table_##Name>::s_nColumns,                    \
             MAX_ID = DBC_TableDeclOf<Table_##Name>::s_nMaxID,                                   \
@@ -308,7 +307,6 @@ constexpr bool DBC_ElementsInOrder()
     bool Table_##Name::__Load(DBC_Loader& loader)                                               \
     {                                                                                           \
         static const tchar* const szTable = #Name;                                              \
-        (void)szTable;                                                                          \
         try {                                                                                   \
             if (ID_TAB_CURCOL_COUNT != loader.GetFieldsNum()) {                                 \
                 _do_assert_(szSource, __LINE__, "bool Table_" #Name "::__Load(DBC_Loader&)",    \

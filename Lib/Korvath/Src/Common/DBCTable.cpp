@@ -318,10 +318,14 @@ bool DBCFile::OpenFromMemoryImpl_Text(const tchar* pMemory, const tchar* pDeadEn
 
     const tint32 nFields = static_cast<tint32>(vTypes.size());
     DATA_BUF vData;
-    // Rough row count from the line ends left, so the cells usually grow in one step; capped,
-    // so that blank lines under a wide type line cannot ask for memory no row needs.
-    const size_t nEstimate = static_cast<size_t>(std::count(p, pDeadEnd, '\n') + 1) * static_cast<size_t>(nFields);
-    vData.reserve(std::min<size_t>(nEstimate, static_cast<size_t>(1) << 23));
+    std::vector<size_t> vRowStart;
+    // Rough counts from the line ends left, so the cells usually grow in one step. A kept
+    // cell is an item of the file, and every item but the first of a row follows a TAB, so
+    // the rest of the file holds no more cells than bytes: no reservation goes past that.
+    const size_t nLineEnds = static_cast<size_t>(std::count(p, pDeadEnd, '\n'));
+    const size_t nBytesLeft = static_cast<size_t>(pDeadEnd - p);
+    vData.reserve(std::min((nLineEnds + 1) * static_cast<size_t>(nFields), nBytesLeft));
+    vRowStart.reserve(std::min(nLineEnds + 2, nBytesLeft + 1));
     std::vector<ItemView> vItems(static_cast<size_t>(nFields));
     FileStringSet strings;
     tint32 nRecords = 0;
@@ -342,13 +346,12 @@ bool DBCFile::OpenFromMemoryImpl_Text(const tchar* pMemory, const tchar* pDeadEn
             }
             q = pTab + 1;
         }
-        for (tint32 c = nItems; c < nFields; ++c) {   // a short row is padded with empty items
-            vItems[static_cast<size_t>(c)] = ItemView{pLineEnd, pLineEnd};
-        }
         if (vItems[0].pBegin == vItems[0].pEnd) {
             continue;
         }
-        for (tint32 c = 0; c < nFields; ++c) {
+        // A short row keeps only its own items; its missing ones read as empty (m_vMissing).
+        vRowStart.push_back(vData.size());
+        for (tint32 c = 0; c < nItems; ++c) {
             const ItemView& item = vItems[static_cast<size_t>(c)];
             switch (vTypes[static_cast<size_t>(c)]) {
             case T_INT:
@@ -373,18 +376,42 @@ bool DBCFile::OpenFromMemoryImpl_Text(const tchar* pMemory, const tchar* pDeadEn
         ++nRecords;
     }
 
+    vRowStart.push_back(vData.size());
+
     const std::string& strBuf = strings.Buffer();
     tchar* pStringBuf = new tchar[strBuf.size()];
     std::memcpy(pStringBuf, strBuf.data(), strBuf.size());
-    for (size_t i = 0; i < vData.size(); ++i) {
-        if (vTypes[i % static_cast<size_t>(nFields)] == T_STRING) {
-            vData[i].pString = pStringBuf + vData[i].iValue;
+    for (tint32 r = 0; r < nRecords; ++r) {
+        for (size_t i = vRowStart[static_cast<size_t>(r)]; i < vRowStart[static_cast<size_t>(r) + 1]; ++i) {
+            if (vTypes[i - vRowStart[static_cast<size_t>(r)]] == T_STRING) {
+                vData[i].pString = pStringBuf + vData[i].iValue;
+            }
         }
+    }
+    DATA_BUF vMissing;
+    vMissing.reserve(static_cast<size_t>(nFields));
+    for (tint32 c = 0; c < nFields; ++c) {
+        switch (vTypes[static_cast<size_t>(c)]) {
+        case T_INT:
+            vMissing.push_back(FIELD(static_cast<tintptr>(0)));
+            break;
+        case T_FLOAT:
+            vMissing.push_back(FIELD(static_cast<tfloatptr>(0.0)));
+            break;
+        case T_STRING:
+            vMissing.push_back(FIELD(static_cast<const tchar*>(pStringBuf)));
+            break;
+        }
+    }
+    if (vData.size() == static_cast<size_t>(nRecords) * static_cast<size_t>(nFields)) {
+        vRowStart.clear();   // every row whole: cell (r, c) is element r * F + c
     }
 
     delete[] m_pStringBuf;
     m_theType.swap(vTypes);
     m_vDataBuf.swap(vData);
+    m_vRowStart.swap(vRowStart);
+    m_vMissing.swap(vMissing);
     m_nRecordsNum = nRecords;
     m_nFieldsNum = nFields;
     m_pStringBuf = pStringBuf;
@@ -421,6 +448,7 @@ bool DBCFile::OpenFromMemoryImpl_Binary(const tchar* pMemory, const tchar* pDead
     m_nRecordsNum = static_cast<tint32>(R);
     m_nFieldsNum = static_cast<tint32>(F);
     m_nStringBufSize = static_cast<tint32>(S);
+    m_vRowStart.clear();   // every binary row is whole
     delete[] m_pStringBuf;
     m_pStringBuf = new tchar[static_cast<size_t>(S)];
 
@@ -478,7 +506,7 @@ void DBCFile::CheckIndex(const tchar* szFileName)
     std::unordered_set<tint64> setSeen;
     setSeen.reserve(static_cast<size_t>(m_nRecordsNum));
     for (tint32 r = 0; r < m_nRecordsNum; ++r) {
-        const tint64 nValue = m_vDataBuf[static_cast<size_t>(r) * static_cast<size_t>(m_nFieldsNum)].iValue;
+        const tint64 nValue = CellAt(static_cast<size_t>(r), 0).iValue;
         if (!setSeen.insert(nValue).second) {
             tchar szMsg[256];
             std::memset(szMsg, 0, sizeof(szMsg));
@@ -502,8 +530,20 @@ const DBCFile::FIELD* DBCFile::Search_Posistion(tint32 nRecordLine, tint32 nColu
         _do_assert_(s_szSourceFile, __LINE__, __PRETTY_FUNCTION__, "false", szMsg, true);
         return nullptr;
     }
-    // A position past the last cell is the vector's own report (index == size).
-    return &m_vDataBuf[nPosition < nCells ? static_cast<size_t>(nPosition) : m_vDataBuf.size()];
+    if (nPosition >= nCells) {
+        return &m_vDataBuf[m_vDataBuf.size()];   // past the last cell: the vector's own report
+    }
+    return &CellAt(static_cast<size_t>(nPosition) / static_cast<size_t>(m_nFieldsNum),
+                   static_cast<size_t>(nPosition) % static_cast<size_t>(m_nFieldsNum));
+}
+
+const DBCFile::FIELD& DBCFile::CellAt(size_t nRow, size_t nColumn) const
+{
+    if (m_vRowStart.empty()) {
+        return m_vDataBuf[nRow * static_cast<size_t>(m_nFieldsNum) + nColumn];
+    }
+    const size_t nAt = m_vRowStart[nRow] + nColumn;
+    return nAt < m_vRowStart[nRow + 1] ? m_vDataBuf[nAt] : m_vMissing[nColumn];
 }
 
 DBCFile::FIELD_TYPE DBCFile::GetFieldType(tint32 nColumn) const
@@ -781,24 +821,45 @@ const tchar* _LoadConstStringFromDBC(const DBCFile& rDB, tint32 nRow, tint32 nCo
     return g_DBC_String_Table.RegisterConstString(pField->pString, static_cast<tuint32>(std::strlen(pField->pString)));
 }
 
-void DBC_Loader::ReadDirect(const tchar*& val, tint32 nColumn, const tchar* szTable, const tchar* szColumn)
+void DBC_Loader::CheckColumnType(tint32 nColumn, DBCFile::FIELD_TYPE eWanted, const tchar* szFunc,
+                                 const tchar* szTable, const tchar* szColumn) const
 {
     // Only a cell inside the file has a column type; any other request is left to the
     // reader's own report.
     const tint64 nFields = m_DB.GetFieldsNum();
     const tint64 nPosition = static_cast<tint64>(m_Row) * nFields + nColumn;
     const tint64 nCells = static_cast<tint64>(m_DB.GetRecordsNum()) * nFields;
-    if (m_Row >= 0 && nColumn >= 0 && nColumn < nCells && nPosition < nCells) {
-        const DBCFile::FIELD_TYPE eType = m_DB.GetFieldType(static_cast<tint32>(nPosition % nFields));
-        if (eType != DBCFile::T_STRING) {
-            tchar szMsg[256];
-            std::snprintf(szMsg, sizeof(szMsg), "%s %s: column %d is %s, not STRING",
-                          szTable != nullptr ? szTable : "Table", szColumn != nullptr ? szColumn : "?", nColumn,
-                          eType == DBCFile::T_INT ? "INT" : "FLOAT");
-            _do_assert_(s_szSourceFile, __LINE__, __PRETTY_FUNCTION__, "DBCFile::T_STRING==FieldType", szMsg, true);
-            return;
-        }
+    if (m_Row < 0 || nColumn < 0 || nColumn >= nCells || nPosition >= nCells) {
+        return;
     }
+    const DBCFile::FIELD_TYPE eType = m_DB.GetFieldType(static_cast<tint32>(nPosition % nFields));
+    if (eType == eWanted) {
+        return;
+    }
+    static const tchar* const s_aszWords[] = {"INT", "FLOAT", "STRING"};
+    static const tchar* const s_aszExpr[] = {"DBCFile::T_INT==FieldType", "DBCFile::T_FLOAT==FieldType",
+                                             "DBCFile::T_STRING==FieldType"};
+    tchar szMsg[256];
+    std::snprintf(szMsg, sizeof(szMsg), "%s %s: column %d is %s, not %s", szTable != nullptr ? szTable : "Table",
+                  szColumn != nullptr ? szColumn : "?", nColumn, s_aszWords[eType], s_aszWords[eWanted]);
+    _do_assert_(s_szSourceFile, __LINE__, szFunc, s_aszExpr[eWanted], szMsg, true);
+}
+
+void DBC_Loader::ReadDirect(tint32& val, tint32 nColumn, const tchar* szTable, const tchar* szColumn)
+{
+    CheckColumnType(nColumn, DBCFile::T_INT, __PRETTY_FUNCTION__, szTable, szColumn);
+    Read(val, m_DB, m_Row, nColumn);
+}
+
+void DBC_Loader::ReadDirect(tfloat32& val, tint32 nColumn, const tchar* szTable, const tchar* szColumn)
+{
+    CheckColumnType(nColumn, DBCFile::T_FLOAT, __PRETTY_FUNCTION__, szTable, szColumn);
+    Read(val, m_DB, m_Row, nColumn);
+}
+
+void DBC_Loader::ReadDirect(const tchar*& val, tint32 nColumn, const tchar* szTable, const tchar* szColumn)
+{
+    CheckColumnType(nColumn, DBCFile::T_STRING, __PRETTY_FUNCTION__, szTable, szColumn);
     Read(val, m_DB, m_Row, nColumn);
 }
 

@@ -33,7 +33,7 @@ GameTableCheck::Expected BoonCardCase()
 {
     typedef Table_BoonCard T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(BoonCard), "Config/BoonCard.txt", GameTableCheck::HASH, 99999, 20000, 8, {}, {}, {}};
+        GTC_FUNCS(BoonCard), GameTableCheck::HASH, 99999, 20000, 8, {}, {}, {}};
     e.declOrder = {4, 6, 3, 5, 0, 7, 2};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -53,7 +53,7 @@ GameTableCheck::Expected LogInAwardCase()
 {
     typedef Table_LogInAward T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(LogInAward), "Config/LogInAward.txt", GameTableCheck::SEQUENCE, 99999, 100000, 7, {}, {}, {}};
+        GTC_FUNCS(LogInAward), GameTableCheck::SEQUENCE, 99999, 100000, 7, {}, {}, {}};
     e.declOrder = {2, 5, 0, 3, 4, 6};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -72,7 +72,7 @@ GameTableCheck::Expected LuckyWheelCase()
 {
     typedef Table_LuckyWheel T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(LuckyWheel), "Config/LuckyWheel.txt", GameTableCheck::HASH, 1999, 2000, 5, {}, {}, {}};
+        GTC_FUNCS(LuckyWheel), GameTableCheck::HASH, 1999, 2000, 5, {}, {}, {}};
     e.declOrder = {3, 0, 2, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -88,7 +88,7 @@ GameTableCheck::Expected QVAwardCase()
 {
     typedef Table_QVAward T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(QVAward), "Config/QVAward.txt", GameTableCheck::HASH, 500, 500, 5, {}, {}, {}};
+        GTC_FUNCS(QVAward), GameTableCheck::HASH, 500, 500, 5, {}, {}, {}};
     e.declOrder = {0, 2, 3, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -105,7 +105,7 @@ GameTableCheck::Expected ScrapingCardCase()
 {
     typedef Table_ScrapingCard T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(ScrapingCard), "Config/ScrapingCard.txt", GameTableCheck::HASH, 999, 1000, 9, {}, {}, {}};
+        GTC_FUNCS(ScrapingCard), GameTableCheck::HASH, 999, 1000, 9, {}, {}, {}};
     e.declOrder = {8, 7, 5, 2, 6, 0, 3, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -125,7 +125,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LotteryTicketAward, 9999
 GameTableCheck::Expected LotteryTicketAwardCase()
 {
     typedef Table_LotteryTicketAward T;
-    GameTableCheck::Expected e = {GTC_FUNCS(LotteryTicketAward), "Config/LotteryTicketAward.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(LotteryTicketAward),
         GameTableCheck::SEQUENCE, 9999, 10000, 10, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -146,7 +146,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_LotteryTicketAwardWeight
 GameTableCheck::Expected LotteryTicketAwardWeightCase()
 {
     typedef Table_LotteryTicketAwardWeight T;
-    GameTableCheck::Expected e = {GTC_FUNCS(LotteryTicketAwardWeight), "Config/LotteryTicketAwardWeight.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(LotteryTicketAwardWeight),
         GameTableCheck::SEQUENCE, 9999, 10000, 5, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -163,7 +163,7 @@ GameTableCheck::Expected NewLotteryTicketCase()
 {
     typedef Table_NewLotteryTicket T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(NewLotteryTicket), "Config/NewLotteryTicket.txt", GameTableCheck::HASH, 512, 512, 13, {}, {}, {}};
+        GTC_FUNCS(NewLotteryTicket), GameTableCheck::HASH, 512, 512, 13, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_BEASCOST, 2, INT, GetBeasCost()),
@@ -186,7 +186,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_NewLotteryTicketReward, 
 GameTableCheck::Expected NewLotteryTicketRewardCase()
 {
     typedef Table_NewLotteryTicketReward T;
-    GameTableCheck::Expected e = {GTC_FUNCS(NewLotteryTicketReward), "Config/NewLotteryTicketReward.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(NewLotteryTicketReward),
         GameTableCheck::HASH, 512, 512, 6, {}, {}, {}};
     e.declOrder = {4, 5, 0, 2, 3};
     e.columns = {
@@ -205,7 +205,7 @@ GameTableCheck::Expected JackpotActivityCase()
 {
     typedef Table_JackpotActivity T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(JackpotActivity), "Config/JackpotActivity.txt", GameTableCheck::HASH, 999, 1000, 10, {}, {}, {}};
+        GTC_FUNCS(JackpotActivity), GameTableCheck::HASH, 999, 1000, 10, {}, {}, {}};
     e.declOrder = {2, 4, 0, 5, 7, 6, 3, 9, 8};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -227,7 +227,7 @@ GameTableCheck::Expected JackpotPoolCase()
 {
     typedef Table_JackpotPool T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(JackpotPool), "Config/JackpotPool.txt", GameTableCheck::HASH, 99999, 10000, 8, {}, {}, {}};
+        GTC_FUNCS(JackpotPool), GameTableCheck::HASH, 99999, 10000, 8, {}, {}, {}};
     e.declOrder = {7, 0, 5, 6, 2, 4, 3};
     e.columns = {
         GTC_COL(ID_ECA_ID, 0, INT, GetECAId()),
@@ -246,7 +246,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_JackpotTaskReward, 9999,
 GameTableCheck::Expected JackpotTaskRewardCase()
 {
     typedef Table_JackpotTaskReward T;
-    GameTableCheck::Expected e = {GTC_FUNCS(JackpotTaskReward), "Config/JackpotTaskReward.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(JackpotTaskReward),
         GameTableCheck::HASH, 9999, 10000, 11, {}, {}, {}};
     e.declOrder = {0, 2, 4, 6, 8, 10, 3, 5, 7, 9};
     e.columns = {
@@ -271,7 +271,7 @@ GameTableCheck::Expected MonopolyActivityCase()
 {
     typedef Table_MonopolyActivity T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(MonopolyActivity), "Config/MonopolyActivity.txt", GameTableCheck::HASH, 999, 1000, 12, {}, {}, {}};
+        GTC_FUNCS(MonopolyActivity), GameTableCheck::HASH, 999, 1000, 12, {}, {}, {}};
     e.declOrder = {2, 11, 10, 4, 5, 6, 7, 0, 8, 3, 9};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -295,7 +295,7 @@ GameTableCheck::Expected MonopolyPoolCase()
 {
     typedef Table_MonopolyPool T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(MonopolyPool), "Config/MonopolyPool.txt", GameTableCheck::HASH, 10000, 10000, 7, {}, {}, {}};
+        GTC_FUNCS(MonopolyPool), GameTableCheck::HASH, 10000, 10000, 7, {}, {}, {}};
     e.declOrder = {0, 6, 5, 2, 3, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -313,7 +313,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_MonopolyStoreyReward, 99
 GameTableCheck::Expected MonopolyStoreyRewardCase()
 {
     typedef Table_MonopolyStoreyReward T;
-    GameTableCheck::Expected e = {GTC_FUNCS(MonopolyStoreyReward), "Config/MonopolyStoreyReward.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(MonopolyStoreyReward),
         GameTableCheck::HASH, 9999, 10000, 11, {}, {}, {}};
     e.declOrder = {0, 4, 6, 8, 10, 3, 5, 7, 9, 2};
     e.columns = {
@@ -338,7 +338,7 @@ GameTableCheck::Expected TreasureIslandCase()
 {
     typedef Table_TreasureIsland T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(TreasureIsland), "Config/TreasureIsland.txt", GameTableCheck::HASH, 512, 512, 10, {}, {}, {}};
+        GTC_FUNCS(TreasureIsland), GameTableCheck::HASH, 512, 512, 10, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_TYPE, 2, INT, GetType()),
@@ -358,7 +358,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TreasureIslandReward, 51
 GameTableCheck::Expected TreasureIslandRewardCase()
 {
     typedef Table_TreasureIslandReward T;
-    GameTableCheck::Expected e = {GTC_FUNCS(TreasureIslandReward), "Config/TreasureIslandReward.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(TreasureIslandReward),
         GameTableCheck::HASH, 512, 512, 5, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -374,7 +374,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_TreasureIslandTime, 999,
 GameTableCheck::Expected TreasureIslandTimeCase()
 {
     typedef Table_TreasureIslandTime T;
-    GameTableCheck::Expected e = {GTC_FUNCS(TreasureIslandTime), "Config/TreasureIslandTime.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(TreasureIslandTime),
         GameTableCheck::HASH, 999, 1000, 16, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),

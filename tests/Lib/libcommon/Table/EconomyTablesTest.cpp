@@ -34,7 +34,7 @@ GameTableCheck::Expected DiscountCase()
 {
     typedef Table_Discount T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Discount), "Config/Discount.txt", GameTableCheck::HASH, 999, 1000, 5, {}, {}, {}};
+        GTC_FUNCS(Discount), GameTableCheck::HASH, 999, 1000, 5, {}, {}, {}};
     e.declOrder = {0, 4, 2, 3};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -51,7 +51,7 @@ GameTableCheck::Expected FirstPayAwardCase()
 {
     typedef Table_FirstPayAward T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(FirstPayAward), "Config/FirstPayAward.txt", GameTableCheck::SEQUENCE, 9999, 10000, 5, {}, {}, {}};
+        GTC_FUNCS(FirstPayAward), GameTableCheck::SEQUENCE, 9999, 10000, 5, {}, {}, {}};
     e.declOrder = {0, 3, 4, 2};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -68,7 +68,7 @@ GameTableCheck::Expected RechargeCase()
 {
     typedef Table_Recharge T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Recharge), "Config/Recharge.txt", GameTableCheck::SEQUENCE, 99999, 100000, 15, {}, {}, {}};
+        GTC_FUNCS(Recharge), GameTableCheck::SEQUENCE, 99999, 100000, 15, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_NAME, 2, INT, GetName()),
@@ -92,7 +92,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_Shop, 9999, 1000>, Table
 GameTableCheck::Expected ShopCase()
 {
     typedef Table_Shop T;
-    GameTableCheck::Expected e = {GTC_FUNCS(Shop), "Config/Shop.txt", GameTableCheck::HASH, 9999, 1000, 27, {}, {}, {}};
+    GameTableCheck::Expected e = {GTC_FUNCS(Shop), GameTableCheck::HASH, 9999, 1000, 27, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_NAME, 2, INT, GetName()),
@@ -129,7 +129,7 @@ GameTableCheck::Expected DailyBoxCase()
 {
     typedef Table_DailyBox T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(DailyBox), "Config/DailyBox.txt", GameTableCheck::HASH, 1999, 2000, 5, {}, {}, {}};
+        GTC_FUNCS(DailyBox), GameTableCheck::HASH, 1999, 2000, 5, {}, {}, {}};
     e.declOrder = {3, 0, 2, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -145,7 +145,7 @@ GameTableCheck::Expected DropBagCase()
 {
     typedef Table_DropBag T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(DropBag), "Config/DropBag.txt", GameTableCheck::HASH, 8191, 8192, 49, {}, {}, {}};
+        GTC_FUNCS(DropBag), GameTableCheck::HASH, 8191, 8192, 49, {}, {}, {}};
     // The bags, then Id, Kind and WheelID, then the maximum and the minimum numbers.
     e.declOrder = {
         3, 6, 9, 12, 15, 18, 21, 24, 27, 30, 33, 36, 39, 42, 45, 0, 2, 48, 5, 8, 11, 14, 17, 20, 23, 26, 29, 32, 35,
@@ -209,7 +209,7 @@ GameTableCheck::Expected RewardCase()
 {
     typedef Table_Reward T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Reward), "Config/Reward.txt", GameTableCheck::HASH, 8191, 8192, 14, {}, {}, {}};
+        GTC_FUNCS(Reward), GameTableCheck::HASH, 8191, 8192, 14, {}, {}, {}};
     e.declOrder = {7, 8, 9, 10, 0, 2, 3, 5, 4, 6, 11, 13, 12};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -236,7 +236,7 @@ GameTableCheck::Expected RewardGroupValueCase()
 {
     typedef Table_RewardGroupValue T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(RewardGroupValue), "Config/RewardGroupValue.txt", GameTableCheck::HASH, 50, 50, 6, {}, {}, {}};
+        GTC_FUNCS(RewardGroupValue), GameTableCheck::HASH, 50, 50, 6, {}, {}, {}};
     e.declOrder = {0, 2, 3, 4, 5};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -254,7 +254,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_BonusReturnRegulationRat
 GameTableCheck::Expected BonusReturnRegulationRateCase()
 {
     typedef Table_BonusReturnRegulationRate T;
-    GameTableCheck::Expected e = {GTC_FUNCS(BonusReturnRegulationRate), "Config/BonusReturnRegulationRate.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(BonusReturnRegulationRate),
         GameTableCheck::SEQUENCE, 999, 1000, 10, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetID()),
@@ -275,7 +275,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_PersonalIncomeRegulation
 GameTableCheck::Expected PersonalIncomeRegulationRateCase()
 {
     typedef Table_PersonalIncomeRegulationRate T;
-    GameTableCheck::Expected e = {GTC_FUNCS(PersonalIncomeRegulationRate), "Config/PersonalIncomeRegulationRate.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(PersonalIncomeRegulationRate),
         GameTableCheck::SEQUENCE, 99, 100, 6, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetID()),
@@ -293,7 +293,7 @@ GameTableCheck::Expected NewPlayerRateCase()
 {
     typedef Table_NewPlayerRate T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(NewPlayerRate), "Config/NewPlayerRate.txt", GameTableCheck::HASH, 500, 500, 5, {}, {}, {}};
+        GTC_FUNCS(NewPlayerRate), GameTableCheck::HASH, 500, 500, 5, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_MATCHTBLID, 2, INT, GetMatchTblId()),
@@ -308,7 +308,7 @@ GameTableCheck::Expected StageRateCase()
 {
     typedef Table_StageRate T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(StageRate), "Config/StageRate.txt", GameTableCheck::HASH, 500, 500, 5, {}, {}, {}};
+        GTC_FUNCS(StageRate), GameTableCheck::HASH, 500, 500, 5, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_MATCHTBLID, 2, INT, GetMatchTblId()),
@@ -323,7 +323,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_RateDiamondConfig, 50000
 GameTableCheck::Expected RateDiamondConfigCase()
 {
     typedef Table_RateDiamondConfig T;
-    GameTableCheck::Expected e = {GTC_FUNCS(RateDiamondConfig), "Config/RateDiamondConfig.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(RateDiamondConfig),
         GameTableCheck::HASH, 50000, 50000, 4, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -340,7 +340,7 @@ GameTableCheck::Expected RateEquipConfigCase()
 {
     typedef Table_RateEquipConfig T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(RateEquipConfig), "Config/RateEquipConfig.txt", GameTableCheck::HASH, 50000, 50000, 4, {}, {}, {}};
+        GTC_FUNCS(RateEquipConfig), GameTableCheck::HASH, 50000, 50000, 4, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_EQUIPDROPCOUNT, 2, STRING, GetEquipDropCount()),
@@ -355,7 +355,7 @@ GameTableCheck::Expected RateItemConfigCase()
 {
     typedef Table_RateItemConfig T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(RateItemConfig), "Config/RateItemConfig.txt", GameTableCheck::HASH, 50000, 50000, 6, {}, {}, {}};
+        GTC_FUNCS(RateItemConfig), GameTableCheck::HASH, 50000, 50000, 6, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_MATCHID, 2, INT, GetMatchID()),
@@ -373,7 +373,7 @@ GameTableCheck::Expected RateQiukaConfigCase()
 {
     typedef Table_RateQiukaConfig T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(RateQiukaConfig), "Config/RateQiukaConfig.txt", GameTableCheck::HASH, 50000, 50000, 4, {}, {}, {}};
+        GTC_FUNCS(RateQiukaConfig), GameTableCheck::HASH, 50000, 50000, 4, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_DROPCOUNT, 2, INT, GetDropCount()),

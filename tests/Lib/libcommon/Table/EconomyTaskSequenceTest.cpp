@@ -70,80 +70,86 @@ struct Place
 {
     tint32 nPlace;
     const char* szTable;
-    const char* szFile;
     bool (*pfnLoad)(const tchar*);
     tint32 (*pfnCount)();
 };
 
+// The file that the sequence loads the table from.
+std::string FileOf(const Place& p)
+{
+    const TableSeqEntry* pEntry = FindTableSeqEntry(p.szTable);
+    return pEntry != nullptr ? pEntry->szFile : std::string();
+}
+
 const Place PLACES[] = {
-    {4, "Activity", "Config/Activity.txt", &InitTable_ActivityTable, &GetTable_ActivityCount},
-    {5, "ActivityTask", "Config/ActivityTask.txt", &InitTable_ActivityTaskTable, &GetTable_ActivityTaskCount},
-    {8, "BonusReturnRegulationRate", "Config/BonusReturnRegulationRate.txt",
+    {4, "Activity", &InitTable_ActivityTable, &GetTable_ActivityCount},
+    {5, "ActivityTask", &InitTable_ActivityTaskTable, &GetTable_ActivityTaskCount},
+    {8, "BonusReturnRegulationRate",
      &InitTable_BonusReturnRegulationRateTable, &GetTable_BonusReturnRegulationRateCount},
-    {9, "BoonCard", "Config/BoonCard.txt", &InitTable_BoonCardTable, &GetTable_BoonCardCount},
-    {10, "BossChallenge", "Config/BossChallenge.txt", &InitTable_BossChallengeTable, &GetTable_BossChallengeCount},
-    {17, "DailyBox", "Config/DailyBox.txt", &InitTable_DailyBoxTable, &GetTable_DailyBoxCount},
-    {18, "DailyTaskPool", "Config/DailyTaskPool.txt", &InitTable_DailyTaskPoolTable, &GetTable_DailyTaskPoolCount},
-    {19, "Discount", "Config/Discount.txt", &InitTable_DiscountTable, &GetTable_DiscountCount},
-    {20, "DropBag", "Config/DropBag.txt", &InitTable_DropBagTable, &GetTable_DropBagCount},
-    {25, "FirstPayAward", "Config/FirstPayAward.txt", &InitTable_FirstPayAwardTable, &GetTable_FirstPayAwardCount},
-    {31, "QVAward", "Config/QVAward.txt", &InitTable_QVAwardTable, &GetTable_QVAwardCount},
-    {32, "JackpotActivity", "Config/JackpotActivity.txt",
+    {9, "BoonCard", &InitTable_BoonCardTable, &GetTable_BoonCardCount},
+    {10, "BossChallenge", &InitTable_BossChallengeTable, &GetTable_BossChallengeCount},
+    {17, "DailyBox", &InitTable_DailyBoxTable, &GetTable_DailyBoxCount},
+    {18, "DailyTaskPool", &InitTable_DailyTaskPoolTable, &GetTable_DailyTaskPoolCount},
+    {19, "Discount", &InitTable_DiscountTable, &GetTable_DiscountCount},
+    {20, "DropBag", &InitTable_DropBagTable, &GetTable_DropBagCount},
+    {25, "FirstPayAward", &InitTable_FirstPayAwardTable, &GetTable_FirstPayAwardCount},
+    {31, "QVAward", &InitTable_QVAwardTable, &GetTable_QVAwardCount},
+    {32, "JackpotActivity",
      &InitTable_JackpotActivityTable, &GetTable_JackpotActivityCount},
-    {33, "JackpotPool", "Config/JackpotPool.txt", &InitTable_JackpotPoolTable, &GetTable_JackpotPoolCount},
-    {34, "JackpotTaskReward", "Config/JackpotTaskReward.txt",
+    {33, "JackpotPool", &InitTable_JackpotPoolTable, &GetTable_JackpotPoolCount},
+    {34, "JackpotTaskReward",
      &InitTable_JackpotTaskRewardTable, &GetTable_JackpotTaskRewardCount},
-    {35, "LogInAward", "Config/LogInAward.txt", &InitTable_LogInAwardTable, &GetTable_LogInAwardCount},
-    {36, "LotteryTicketAward", "Config/LotteryTicketAward.txt",
+    {35, "LogInAward", &InitTable_LogInAwardTable, &GetTable_LogInAwardCount},
+    {36, "LotteryTicketAward",
      &InitTable_LotteryTicketAwardTable, &GetTable_LotteryTicketAwardCount},
-    {37, "LotteryTicketAwardWeight", "Config/LotteryTicketAwardWeight.txt",
+    {37, "LotteryTicketAwardWeight",
      &InitTable_LotteryTicketAwardWeightTable, &GetTable_LotteryTicketAwardWeightCount},
-    {40, "LuckyWheel", "Config/LuckyWheel.txt", &InitTable_LuckyWheelTable, &GetTable_LuckyWheelCount},
-    {41, "MatchTB", "Config/MatchTB.txt", &InitTable_MatchTBTable, &GetTable_MatchTBCount},
-    {44, "MissionTask", "Config/MissionTask.txt", &InitTable_MissionTaskTable, &GetTable_MissionTaskCount},
-    {45, "MonopolyActivity", "Config/MonopolyActivity.txt",
+    {40, "LuckyWheel", &InitTable_LuckyWheelTable, &GetTable_LuckyWheelCount},
+    {41, "MatchTB", &InitTable_MatchTBTable, &GetTable_MatchTBCount},
+    {44, "MissionTask", &InitTable_MissionTaskTable, &GetTable_MissionTaskCount},
+    {45, "MonopolyActivity",
      &InitTable_MonopolyActivityTable, &GetTable_MonopolyActivityCount},
-    {46, "MonopolyPool", "Config/MonopolyPool.txt", &InitTable_MonopolyPoolTable, &GetTable_MonopolyPoolCount},
-    {47, "MonopolyStoreyReward", "Config/MonopolyStoreyReward.txt",
+    {46, "MonopolyPool", &InitTable_MonopolyPoolTable, &GetTable_MonopolyPoolCount},
+    {47, "MonopolyStoreyReward",
      &InitTable_MonopolyStoreyRewardTable, &GetTable_MonopolyStoreyRewardCount},
-    {54, "NewLotteryTicket", "Config/NewLotteryTicket.txt",
+    {54, "NewLotteryTicket",
      &InitTable_NewLotteryTicketTable, &GetTable_NewLotteryTicketCount},
-    {55, "NewLotteryTicketReward", "Config/NewLotteryTicketReward.txt",
+    {55, "NewLotteryTicketReward",
      &InitTable_NewLotteryTicketRewardTable, &GetTable_NewLotteryTicketRewardCount},
-    {56, "NewPlayerRate", "Config/NewPlayerRate.txt", &InitTable_NewPlayerRateTable, &GetTable_NewPlayerRateCount},
-    {57, "Notice", "Config/Notice.txt", &InitTable_NoticeTable, &GetTable_NoticeCount},
-    {60, "PersonalIncomeRegulationRate", "Config/PersonalIncomeRegulationRate.txt",
+    {56, "NewPlayerRate", &InitTable_NewPlayerRateTable, &GetTable_NewPlayerRateCount},
+    {57, "Notice", &InitTable_NoticeTable, &GetTable_NoticeCount},
+    {60, "PersonalIncomeRegulationRate",
      &InitTable_PersonalIncomeRegulationRateTable, &GetTable_PersonalIncomeRegulationRateCount},
-    {62, "RateEquipConfig", "Config/RateEquipConfig.txt",
+    {62, "RateEquipConfig",
      &InitTable_RateEquipConfigTable, &GetTable_RateEquipConfigCount},
-    {63, "RateItemConfig", "Config/RateItemConfig.txt",
+    {63, "RateItemConfig",
      &InitTable_RateItemConfigTable, &GetTable_RateItemConfigCount},
-    {64, "RateQiukaConfig", "Config/RateQiukaConfig.txt",
+    {64, "RateQiukaConfig",
      &InitTable_RateQiukaConfigTable, &GetTable_RateQiukaConfigCount},
-    {65, "RateDiamondConfig", "Config/RateDiamondConfig.txt",
+    {65, "RateDiamondConfig",
      &InitTable_RateDiamondConfigTable, &GetTable_RateDiamondConfigCount},
-    {66, "Recharge", "Config/Recharge.txt", &InitTable_RechargeTable, &GetTable_RechargeCount},
-    {68, "Reward", "Config/Reward.txt", &InitTable_RewardTable, &GetTable_RewardCount},
-    {69, "RewardGroupValue", "Config/RewardGroupValue.txt",
+    {66, "Recharge", &InitTable_RechargeTable, &GetTable_RechargeCount},
+    {68, "Reward", &InitTable_RewardTable, &GetTable_RewardCount},
+    {69, "RewardGroupValue",
      &InitTable_RewardGroupValueTable, &GetTable_RewardGroupValueCount},
-    {72, "SceneTask", "Config/SceneTask.txt", &InitTable_SceneTaskTable, &GetTable_SceneTaskCount},
-    {73, "SceneTaskMonster", "Config/SceneTaskMonster.txt",
+    {72, "SceneTask", &InitTable_SceneTaskTable, &GetTable_SceneTaskCount},
+    {73, "SceneTaskMonster",
      &InitTable_SceneTaskMonsterTable, &GetTable_SceneTaskMonsterCount},
-    {74, "Shop", "Config/Shop.txt", &InitTable_ShopTable, &GetTable_ShopCount},
-    {76, "StageRate", "Config/StageRate.txt", &InitTable_StageRateTable, &GetTable_StageRateCount},
-    {77, "SystemEmail", "Config/SystemEmail.txt", &InitTable_SystemEmailTable, &GetTable_SystemEmailCount},
-    {78, "TaskAward", "Config/TaskAward.txt", &InitTable_TaskAwardTable, &GetTable_TaskAwardCount},
-    {79, "TreasureIsland", "Config/TreasureIsland.txt",
+    {74, "Shop", &InitTable_ShopTable, &GetTable_ShopCount},
+    {76, "StageRate", &InitTable_StageRateTable, &GetTable_StageRateCount},
+    {77, "SystemEmail", &InitTable_SystemEmailTable, &GetTable_SystemEmailCount},
+    {78, "TaskAward", &InitTable_TaskAwardTable, &GetTable_TaskAwardCount},
+    {79, "TreasureIsland",
      &InitTable_TreasureIslandTable, &GetTable_TreasureIslandCount},
-    {80, "TreasureIslandReward", "Config/TreasureIslandReward.txt",
+    {80, "TreasureIslandReward",
      &InitTable_TreasureIslandRewardTable, &GetTable_TreasureIslandRewardCount},
-    {81, "TreasureIslandTime", "Config/TreasureIslandTime.txt",
+    {81, "TreasureIslandTime",
      &InitTable_TreasureIslandTimeTable, &GetTable_TreasureIslandTimeCount},
-    {84, "WeeklyAndDailyTask", "Config/WeeklyAndDailyTask.txt",
+    {84, "WeeklyAndDailyTask",
      &InitTable_WeeklyAndDailyTaskTable, &GetTable_WeeklyAndDailyTaskCount},
-    {85, "ActivitySwitch", "Config/ActivitySwitch.txt",
+    {85, "ActivitySwitch",
      &InitTable_ActivitySwitchTable, &GetTable_ActivitySwitchCount},
-    {86, "ScrapingCard", "Config/ScrapingCard.txt", &InitTable_ScrapingCardTable, &GetTable_ScrapingCardCount},
+    {86, "ScrapingCard", &InitTable_ScrapingCardTable, &GetTable_ScrapingCardCount},
 };
 
 TEST(EconomyTaskSequence, EachTableIsLoadedAtItsPlace)
@@ -154,7 +160,6 @@ TEST(EconomyTaskSequence, EachTableIsLoadedAtItsPlace)
         const TableSeqEntry* pEntry = FindTableSeqEntry(p.szTable);
         ASSERT_NE(nullptr, pEntry);
         EXPECT_EQ(p.nPlace, pEntry->nPlace);
-        EXPECT_STREQ(p.szFile, pEntry->szFile);
         EXPECT_EQ(p.pfnLoad, pEntry->pfnLoad);
     }
 }
@@ -166,8 +171,8 @@ TEST(EconomyTaskSequence, ReportsNameTheModuleAndLoadHasItsOwnLine)
     for (const Place& p : PLACES) {
         SCOPED_TRACE(p.szTable);
         TempWorkDir dir;
-        dir.WriteFile(p.szFile, DBCTest::TextTable("INT\tSTRING\tINT", {"0\tx\t1"}));   // 3 columns, too few for every table
-        DBCTest::ExpectReportThrown([&] { p.pfnLoad(p.szFile); });
+        dir.WriteFile("Config/Narrow.txt", DBCTest::TextTable("INT\tSTRING\tINT", {"0\tx\t1"}));   // 3 columns, too few for every table
+        DBCTest::ExpectReportThrown([&] { p.pfnLoad("Config/Narrow.txt"); });
         const std::vector<DBCTest::AssertRecord> records = DBCTest::AssertRecords(dir);
         ASSERT_EQ(3u, records.size());
         for (const DBCTest::AssertRecord& r : records) {
@@ -196,11 +201,11 @@ TEST(EconomyTaskSequence, InitTableLoadsTheFixtureConfig)
         SCOPED_TRACE(p.szTable);
         EXPECT_EQ(3, p.pfnCount());
         size_t i = nAfter;
-        while (i < lines.size() && lines[i] != std::string("Start Loading Table ") + p.szFile + " ...") {
+        while (i < lines.size() && lines[i] != "Start Loading Table " + FileOf(p) + " ...") {
             ++i;
         }
         ASSERT_LT(i + 1, lines.size()) << "no start line after the previous table's";
-        EXPECT_EQ(std::string("Load Table ") + p.szFile + " OK", lines[i + 1]);
+        EXPECT_EQ("Load Table " + FileOf(p) + " OK", lines[i + 1]);
         nAfter = i + 2;
     }
     EXPECT_TRUE(DBCTest::AssertRecords(dir).empty());
@@ -238,7 +243,9 @@ TEST(EconomyTaskReload, LogsByTheResultAndKeepsOrDropsRecords)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.szTable);
         const bool bShop = std::string(c.szTable) == "Shop";
-        const std::string strFile = std::string("Config/") + c.szTable + ".txt";
+        const TableSeqEntry* pEntry = FindTableSeqEntry(c.szTable);
+        ASSERT_NE(nullptr, pEntry);
+        const std::string strFile = pEntry->szFile;
         TempWorkDir dir;
         std::vector<std::string> lines;
 

@@ -4,6 +4,7 @@
 
 #include "DBCStringTable.h"
 #include "DBCTestUtil.h"
+#include "TableSequence.h"
 #include "TempWorkDir.h"
 
 #include <gtest/gtest.h>
@@ -141,7 +142,7 @@ const Column* ColumnAt(const Expected& e, tint32 nColumn)
 
 bool Init(const Expected& e)
 {
-    return e.pfnInit(e.szFile);
+    return e.pfnInit(FileOf(e).c_str());
 }
 
 // The class's enumerators and base, and the declaration behind the module: names, type words,
@@ -157,7 +158,6 @@ void CheckDeclaration(const Expected& e)
 
     const DBC_TableDecl& d = *f.pDecl;
     EXPECT_STREQ(e.szName, d.szName);
-    EXPECT_STREQ(e.szFile, d.szFile);
     EXPECT_EQ(e.eContainer == HASH, d.bHashed);
     EXPECT_EQ(e.nMaxID, d.nMaxID);
     EXPECT_EQ(e.nMaxRecord, d.nMaxRecord);
@@ -204,7 +204,7 @@ void CheckColumnMap(const Expected& e)
     const std::vector<std::string> rows = {RowText(e, 7, DISTINCT, e.nColumns),
                                            RowText(e, 3, EMPTY_TEXTS, e.nColumns), "5\t-1.5"};
     const std::string strText = DBCTest::TextTable(TypeLine(e, e.nColumns), rows);
-    dir.WriteFile(e.szFile, strText);
+    dir.WriteFile(FileOf(e), strText);
     ASSERT_TRUE(Init(e));
     ASSERT_EQ(3, e.pfnCount());
     const void* pA = e.pfnByID(7);
@@ -275,7 +275,7 @@ void CheckSharedText(const Expected& e)
     }
     SCOPED_TRACE("one text in every string column");
     TempWorkDir dir;
-    dir.WriteFile(e.szFile, TableText(e, {5}, SAME_TEXT));
+    dir.WriteFile(FileOf(e), TableText(e, {5}, SAME_TEXT));
     ASSERT_TRUE(Init(e));
     const void* p = e.pfnByID(5);
     ASSERT_NE(nullptr, p);
@@ -296,14 +296,14 @@ void CheckColumnCount(const Expected& e)
     for (tint32 n : {e.nColumns - 1, e.nColumns + 1}) {
         SCOPED_TRACE("columns " + std::to_string(n));
         TempWorkDir dir;
-        dir.WriteFile(e.szFile, TableText(e, {5}, DISTINCT, n));
+        dir.WriteFile(FileOf(e), TableText(e, {5}, DISTINCT, n));
         DBCTest::ExpectReportThrown([&] { Init(e); });
         EXPECT_EQ(expected, DBCTest::AssertSummary(dir));
         EXPECT_EQ(0, e.pfnCount());
         EXPECT_EQ(nullptr, e.pfnByID(5));
         EXPECT_EQ(nullptr, e.pfnByIndex(0));
 
-        dir.WriteFile(e.szFile, TableText(e, {}, DISTINCT, n));
+        dir.WriteFile(FileOf(e), TableText(e, {}, DISTINCT, n));
         EXPECT_TRUE(Init(e));
         EXPECT_EQ(0, e.pfnCount());
         EXPECT_EQ(3u, DBCTest::AssertRecords(dir).size());
@@ -341,7 +341,7 @@ void CheckRecordLimit(const Expected& e)
         for (tint32 n = 0; n <= e.nMaxRecord; ++n) {
             strText += std::to_string(n) + "\n";
         }
-        dir.WriteFile(e.szFile, strText);
+        dir.WriteFile(FileOf(e), strText);
         DBCTest::ExpectReportThrown([&] { Init(e); });
         const std::vector<std::string> expected = {LoadReport(e.szName, szCapacity)};
         EXPECT_EQ(expected, DBCTest::AssertSummary(dir));
@@ -387,19 +387,19 @@ void CheckSequenceIDs(const Expected& e)
     SCOPED_TRACE("IDs 0 to the highest");
     const tint32 nMax = e.nMaxID;
     TempWorkDir dir;
-    dir.WriteFile(e.szFile, TableText(e, {nMax, 0}));
+    dir.WriteFile(FileOf(e), TableText(e, {nMax, 0}));
     ExpectFound(e, {nMax, 0});
     EXPECT_EQ(nullptr, e.pfnByID(nMax + 1));
     EXPECT_EQ(nullptr, e.pfnByID(-1));
 
-    dir.WriteFile(e.szFile, TableText(e, {0, nMax + 1}));
+    dir.WriteFile(FileOf(e), TableText(e, {0, nMax + 1}));
     DBCTest::ExpectReportThrown([&] { Init(e); });
     const std::vector<std::string> expected = {LoadReport(
         e.szName, "[DBC_Table_Index_T::LoadFromMemory]: ID(" + std::to_string(nMax + 1) + ")>MAX_ID over flow!!")};
     EXPECT_EQ(expected, DBCTest::AssertSummary(dir));
     EXPECT_EQ(0, e.pfnCount());
 
-    dir.WriteFile(e.szFile, TableText(e, {-1}));
+    dir.WriteFile(FileOf(e), TableText(e, {-1}));
     DBCTest::ExpectReportThrown([&] { Init(e); });
     EXPECT_EQ(2u, DBCTest::AssertSummary(dir).size());
     EXPECT_EQ(0, e.pfnCount());
@@ -414,12 +414,12 @@ void CheckHashIDs(const Expected& e)
     TempWorkDir dir;
     // An ID, its negation and the ID plus the bucket count share a bucket.
     const std::vector<tint64> ids = {3, -3, 3 + static_cast<tint64>(nBuckets), 2000000000, INT_MAX, -INT_MAX};
-    dir.WriteFile(e.szFile, TableText(e, ids));
+    dir.WriteFile(FileOf(e), TableText(e, ids));
     ExpectFound(e, ids);
 
     // Either way without a report.
     const bool bHasBucket = (static_cast<tint64>(1) << 31) % nBuckets == 0;
-    dir.WriteFile(e.szFile, TableText(e, {9, INT_MIN}));
+    dir.WriteFile(FileOf(e), TableText(e, {9, INT_MIN}));
     EXPECT_EQ(bHasBucket, Init(e));
     EXPECT_EQ(bHasBucket, e.pfnByID(INT_MIN) != nullptr);
     EXPECT_TRUE(DBCTest::AssertRecords(dir).empty());
@@ -432,13 +432,13 @@ void CheckRepeatedIDs(const Expected& e)
     {
         SCOPED_TRACE("an ID twice in the file");
         TempWorkDir dir;
-        dir.WriteFile(e.szFile, TableText(e, {6}));
+        dir.WriteFile(FileOf(e), TableText(e, {6}));
         ASSERT_TRUE(Init(e));
-        dir.WriteFile(e.szFile, TableText(e, {5, 5}));
+        dir.WriteFile(FileOf(e), TableText(e, {5, 5}));
         DBCTest::ExpectReportThrown([&] { Init(e); });
         const std::string F = InitSignature(e.szName);
         const std::vector<std::string> expected = {"void DBCFile::CheckIndex(const tchar*) | false | [" +
-                                                       std::string(e.szFile) + "] Multi index at line 2(SAME:value=5)",
+                                                       FileOf(e) + "] Multi index at line 2(SAME:value=5)",
                                                    F + " | false | " + F};
         EXPECT_EQ(expected, DBCTest::AssertSummary(dir));
         const void* p = e.pfnByID(6);
@@ -448,7 +448,7 @@ void CheckRepeatedIDs(const Expected& e)
     {
         SCOPED_TRACE("IDs equal in their low 32 bits");
         TempWorkDir dir;
-        dir.WriteFile(e.szFile, TableText(e, {5, 5 + TWO_32}));
+        dir.WriteFile(FileOf(e), TableText(e, {5, 5 + TWO_32}));
         DBCTest::ExpectReportThrown([&] { Init(e); });
         const char* szRefused = e.eContainer == HASH
                                     ? "[DBC_Table_Hash_T::PushContent]: Duplicated ID(5) found!!"
@@ -460,6 +460,12 @@ void CheckRepeatedIDs(const Expected& e)
     }
 }
 }   // namespace
+
+std::string FileOf(const Expected& e)
+{
+    const TableSeqEntry* pEntry = FindTableSeqEntry(e.szName);
+    return pEntry != nullptr ? pEntry->szFile : std::string("Config/") + e.szName + ".txt";
+}
 
 tint32 IdOf(const Expected& e, const void* pRecord)
 {
@@ -487,7 +493,7 @@ void CheckFullLoad(const Expected& e)
         }
     }
     TempWorkDir dir;
-    dir.WriteFile(e.szFile, TableText(e, ids));
+    dir.WriteFile(FileOf(e), TableText(e, ids));
     ASSERT_TRUE(Init(e));
     ASSERT_EQ(static_cast<tint32>(ids.size()), e.pfnCount());
     bool bAllFound = true;

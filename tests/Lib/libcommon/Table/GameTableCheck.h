@@ -1,10 +1,11 @@
 #pragma once
-// Table-driven checks for every game table. An Expected lists one table as its column table
-// gives it: the five functions, file, container and sizes, column count, the member
-// declaration order, and every read column by column number with its enumerator, type word
-// and getter. The checks (GameTableCheck.cpp) write table files from that list and compare
-// each getter with the value written into its column. Records travel as const void* so that
-// the checks are compiled once, not once per table. Test-thread only.
+// Table-driven checks for every game table. An Expected lists what one table must be: the
+// five functions, container and sizes, column count, the member declaration order, and every
+// read column by column number with its enumerator, type word and getter. The checks
+// (GameTableCheck.cpp) write table files from that list, under the file name of the table's
+// entry in the loading sequence, and compare each getter with the value written into its
+// column. Records travel as const void* so that the checks are compiled once, not once per
+// table. Test-thread only.
 
 #include "DBCFile.h"
 #include "DBCTableModule.h"
@@ -80,7 +81,6 @@ struct Expected
     tint32 (*pfnCount)();
     ClassFacts facts;
     // Expected, from the table's description:
-    const char* szFile;
     Container eContainer;
     tint32 nMaxID;         // highest ID (SEQUENCE) or bucket count (HASH)
     tint32 nMaxRecord;
@@ -116,6 +116,10 @@ void CheckFullLoad(const Expected& e);
 
 // The ID (column 0) of a record of the table.
 tint32 IdOf(const Expected& e, const void* pRecord);
+
+// The file that the loading sequence reads the table from; a table outside the sequence has no
+// file, and the checks give it "Config/<name>.txt".
+std::string FileOf(const Expected& e);
 
 #ifdef DRAVIK_FIXTURES_EXE
 // Runs the fixture writer with the given arguments; its exit status, -1 if it did not exit.

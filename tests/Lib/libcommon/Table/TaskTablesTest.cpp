@@ -27,7 +27,7 @@ GameTableCheck::Expected NoticeCase()
 {
     typedef Table_Notice T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Notice), "Config/Notice.txt", GameTableCheck::SEQUENCE, 9999, 10000, 10, {}, {}, {}};
+        GTC_FUNCS(Notice), GameTableCheck::SEQUENCE, 9999, 10000, 10, {}, {}, {}};
     e.declOrder = {4, 7, 0, 3, 5, 8, 9, 6, 2};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -49,7 +49,7 @@ GameTableCheck::Expected SystemEmailCase()
 {
     typedef Table_SystemEmail T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(SystemEmail), "Config/SystemEmail.txt", GameTableCheck::HASH, 99999, 100000, 6, {}, {}, {}};
+        GTC_FUNCS(SystemEmail), GameTableCheck::HASH, 99999, 100000, 6, {}, {}, {}};
     e.declOrder = {3, 0, 4, 5, 2};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -68,7 +68,7 @@ GameTableCheck::Expected ActivityCase()
 {
     typedef Table_Activity T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Activity), "Config/Activity.txt", GameTableCheck::SEQUENCE, 9999, 10000, 18, {}, {}, {}};
+        GTC_FUNCS(Activity), GameTableCheck::SEQUENCE, 9999, 10000, 18, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_INFORMATICA, 2, INT, GetInformatica()),
@@ -98,7 +98,7 @@ GameTableCheck::Expected ActivitySwitchCase()
 {
     typedef Table_ActivitySwitch T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(ActivitySwitch), "Config/ActivitySwitch.txt", GameTableCheck::HASH, 100, 512, 11, {}, {}, {}};
+        GTC_FUNCS(ActivitySwitch), GameTableCheck::HASH, 100, 512, 11, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_ONOFF, 2, INT, GetOnoff()),
@@ -120,7 +120,7 @@ GameTableCheck::Expected ActivityTaskCase()
 {
     typedef Table_ActivityTask T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(ActivityTask), "Config/ActivityTask.txt", GameTableCheck::SEQUENCE, 9999, 10000, 23, {}, {}, {}};
+        GTC_FUNCS(ActivityTask), GameTableCheck::SEQUENCE, 9999, 10000, 23, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_TYPE, 2, INT, GetType()),
@@ -155,7 +155,7 @@ GameTableCheck::Expected BossChallengeCase()
 {
     typedef Table_BossChallenge T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(BossChallenge), "Config/BossChallenge.txt", GameTableCheck::HASH, 500, 500, 8, {}, {}, {}};
+        GTC_FUNCS(BossChallenge), GameTableCheck::HASH, 500, 500, 8, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_MATCHID, 2, INT, GetMatchID()),
@@ -174,7 +174,7 @@ GameTableCheck::Expected SceneTaskCase()
 {
     typedef Table_SceneTask T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(SceneTask), "Config/SceneTask.txt", GameTableCheck::SEQUENCE, 9999, 10000, 11, {}, {}, {}};
+        GTC_FUNCS(SceneTask), GameTableCheck::SEQUENCE, 9999, 10000, 11, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_MATCHID, 2, INT, GetMatchID()),
@@ -195,7 +195,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_SceneTaskMonster, 9999, 
 GameTableCheck::Expected SceneTaskMonsterCase()
 {
     typedef Table_SceneTaskMonster T;
-    GameTableCheck::Expected e = {GTC_FUNCS(SceneTaskMonster), "Config/SceneTaskMonster.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(SceneTaskMonster),
         GameTableCheck::SEQUENCE, 9999, 10000, 7, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -214,7 +214,7 @@ GameTableCheck::Expected DailyTaskPoolCase()
 {
     typedef Table_DailyTaskPool T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(DailyTaskPool), "Config/DailyTaskPool.txt", GameTableCheck::HASH, 512, 512, 10, {}, {}, {}};
+        GTC_FUNCS(DailyTaskPool), GameTableCheck::HASH, 512, 512, 10, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_SCENEID, 2, INT, GetSceneID()),
@@ -235,7 +235,7 @@ GameTableCheck::Expected MissionTaskCase()
 {
     typedef Table_MissionTask T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(MissionTask), "Config/MissionTask.txt", GameTableCheck::HASH, 9999, 10000, 16, {}, {}, {}};
+        GTC_FUNCS(MissionTask), GameTableCheck::HASH, 9999, 10000, 16, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetID()),
         GTC_COL(ID_TYPE, 2, INT, GetType()),
@@ -262,7 +262,7 @@ GameTableCheck::Expected TaskAwardCase()
 {
     typedef Table_TaskAward T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(TaskAward), "Config/TaskAward.txt", GameTableCheck::HASH, 99999, 100000, 7, {}, {}, {}};
+        GTC_FUNCS(TaskAward), GameTableCheck::HASH, 99999, 100000, 7, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_STARTNUM, 2, INT, GetStartNum()),
@@ -279,7 +279,7 @@ static_assert(std::is_base_of<DBC_Recorder_Loader<Table_WeeklyAndDailyTask, 9999
 GameTableCheck::Expected WeeklyAndDailyTaskCase()
 {
     typedef Table_WeeklyAndDailyTask T;
-    GameTableCheck::Expected e = {GTC_FUNCS(WeeklyAndDailyTask), "Config/WeeklyAndDailyTask.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(WeeklyAndDailyTask),
         GameTableCheck::HASH, 99999, 100000, 15, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -306,7 +306,7 @@ GameTableCheck::Expected MatchTBCase()
 {
     typedef Table_MatchTB T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(MatchTB), "Config/MatchTB.txt", GameTableCheck::SEQUENCE, 99, 100, 44, {}, {}, {}};
+        GTC_FUNCS(MatchTB), GameTableCheck::SEQUENCE, 99, 100, 44, {}, {}, {}};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
         GTC_COL(ID_MATCHDESINTERFACE, 2, INT, GetMatchDesInterface()),

@@ -38,7 +38,6 @@ TEST(RobotNameTable, DeclaresItsMembersInReadOrder)
 {
     const DBC_TableDecl& d = DBC_TableDeclOf<Table_RobotName>::s_Decl;
     EXPECT_STREQ("RobotName", d.szName);
-    EXPECT_STREQ("Config/RobotName.txt", d.szFile);
     EXPECT_FALSE(d.bHashed);
     ASSERT_EQ(3, d.nColumnDecls);
     const char* const members[] = {"FName", "ID", "SName"};
@@ -88,7 +87,19 @@ TEST(RobotNameTable, BrokenFilesEndTheLoadWithTheirReports)
         std::string strFile;
         std::vector<std::string> expected;
     };
+    std::string strWideTypes = TYPES;   // 16000 columns over rows of one item each
+    for (int c = 4; c < 16000; ++c) {
+        strWideTypes += "\tINT";
+    }
+    std::vector<std::string> idsOnly;
+    for (int i = 0; i < 1000; ++i) {
+        idsOnly.push_back(std::to_string(i));
+    }
     const Case cases[] = {
+        {"a very wide type line", DBCTest::TextTable(strWideTypes, idsOnly),
+         {"bool Table_RobotName::__Load(DBC_Loader&) | ID_TAB_CURCOL_COUNT==loader.GetFieldsNum() | RobotName Columns Differ",
+          "bool Table_RobotName::__Load(DBC_Loader&) | false | bool Table_RobotName::__Load(DBC_Loader&)",
+          INIT + " | false | " + INIT}},
         {"ID 1000", DBCTest::TextTable(TYPES, {"3\tx\ta\tb", "1000\tx\ta\tb"}),
          {INIT + " | false | [DBC_Table_Index_T::LoadFromMemory]: ID(1000)>MAX_ID over flow!!"}},
         {"1001 rows", DBCTest::TextTable(TYPES, Rows(0, 1001)),

@@ -1,5 +1,5 @@
 // The combat tables: AI, skills, impacts, monsters, monster pacing and costs. Each table is
-// one case below, written from its column table; the checks are in GameTableCheck.h.
+// one case below, column by column; the checks are in GameTableCheck.h.
 
 #include "GameTableCheck.h"
 
@@ -31,7 +31,7 @@ namespace
 GameTableCheck::Expected AICase()
 {
     typedef Table_AI T;
-    GameTableCheck::Expected e = {GTC_FUNCS(AI), "Config/AI.txt", GameTableCheck::SEQUENCE, 999, 1000, 24, {}, {}, {}};
+    GameTableCheck::Expected e = {GTC_FUNCS(AI), GameTableCheck::SEQUENCE, 999, 1000, 24, {}, {}, {}};
     e.declOrder = {0, 22, 21, 10, 20, 18, 19, 15, 16, 17, 13, 12, 14, 11, 6, 23, 8, 9, 7, 2, 4, 3, 5};
     e.columns = {
         GTC_COL(ID_1, 0, INT, Get1()),
@@ -66,7 +66,7 @@ GameTableCheck::Expected AITreesCase()
 {
     typedef Table_AITrees T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(AITrees), "Config/AITrees.txt", GameTableCheck::SEQUENCE, 999, 1000, 6, {}, {}, {}};
+        GTC_FUNCS(AITrees), GameTableCheck::SEQUENCE, 999, 1000, 6, {}, {}, {}};
     e.declOrder = {3, 0, 4, 2, 5};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -82,7 +82,7 @@ GameTableCheck::Expected SkillCase()
 {
     typedef Table_Skill T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Skill), "Config/Skill.txt", GameTableCheck::HASH, 1023, 1024, 49, {}, {}, {}};
+        GTC_FUNCS(Skill), GameTableCheck::HASH, 1023, 1024, 49, {}, {}, {}};
     e.declOrder = {
         43, 17, 8, 22, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 29, 2, 24, 23, 4, 0, 47, 32, 9, 12, 13, 14, 15, 16,
         30, 31, 10, 19, 5, 3, 18, 20, 48, 11, 45, 46, 44, 6, 21, 7, 28, 26, 25, 27};
@@ -144,7 +144,7 @@ GameTableCheck::Expected PassiveSkillCase()
 {
     typedef Table_PassiveSkill T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(PassiveSkill), "Config/PassiveSkill.txt", GameTableCheck::HASH, 99999, 20000, 34, {}, {}, {}};
+        GTC_FUNCS(PassiveSkill), GameTableCheck::HASH, 99999, 20000, 34, {}, {}, {}};
     e.declOrder = {
         33, 32, 24, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 2, 0, 23, 31, 25, 26, 27, 28, 29, 30,
         21, 22, 20, 19};
@@ -191,7 +191,7 @@ GameTableCheck::Expected PassiveSkillRandCase()
 {
     typedef Table_PassiveSkillRand T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(PassiveSkillRand), "Config/PassiveSkillRand.txt", GameTableCheck::HASH, 8191, 8192, 3, {}, {}, {}};
+        GTC_FUNCS(PassiveSkillRand), GameTableCheck::HASH, 8191, 8192, 3, {}, {}, {}};
     e.declOrder = {0, 2};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -204,7 +204,7 @@ GameTableCheck::Expected CoolDownTimeCase()
 {
     typedef Table_CoolDownTime T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(CoolDownTime), "Config/CoolDownTime.txt", GameTableCheck::SEQUENCE, 999, 1000, 3, {}, {}, {}};
+        GTC_FUNCS(CoolDownTime), GameTableCheck::SEQUENCE, 999, 1000, 3, {}, {}, {}};
     e.declOrder = {2, 0};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -217,7 +217,7 @@ GameTableCheck::Expected ImpactCase()
 {
     typedef Table_Impact T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Impact), "Config/Impact.txt", GameTableCheck::SEQUENCE, 9999, 100000, 33, {}, {}, {}};
+        GTC_FUNCS(Impact), GameTableCheck::SEQUENCE, 9999, 100000, 33, {}, {}, {}};
     e.declOrder = {
         32, 30, 31, 5, 7, 6, 10, 13, 11, 15, 0, 12, 9, 3, 16, 17, 2, 4, 8, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27,
         14, 28, 29};
@@ -263,7 +263,7 @@ GameTableCheck::Expected ImpactCarrierCase()
 {
     typedef Table_ImpactCarrier T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(ImpactCarrier), "Config/ImpactCarrier.txt", GameTableCheck::HASH, 1023, 1024, 27, {}, {}, {}};
+        GTC_FUNCS(ImpactCarrier), GameTableCheck::HASH, 1023, 1024, 27, {}, {}, {}};
     e.declOrder = {13, 14, 10, 11, 12, 3, 2, 8, 15, 16, 0, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 5, 6, 7, 9, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -301,7 +301,7 @@ GameTableCheck::Expected ItemHitRateCase()
 {
     typedef Table_ItemHitRate T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(ItemHitRate), "Config/ItemHitRate.txt", GameTableCheck::SEQUENCE, 9999, 100000, 4, {}, {}, {}};
+        GTC_FUNCS(ItemHitRate), GameTableCheck::SEQUENCE, 9999, 100000, 4, {}, {}, {}};
     e.declOrder = {2, 3, 0};
     e.columns = {
         GTC_COL(ID_IMPACTID, 0, INT, GetImpactID()),
@@ -315,7 +315,7 @@ GameTableCheck::Expected MonsterCase()
 {
     typedef Table_Monster T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Monster), "Config/Monster.txt", GameTableCheck::SEQUENCE, 9999, 10000, 87, {}, {}, {}};
+        GTC_FUNCS(Monster), GameTableCheck::SEQUENCE, 9999, 10000, 87, {}, {}, {}};
     e.declOrder = {
         47, 41, 30, 31, 48, 34, 40, 5, 58, 57, 68, 76, 14, 16, 32, 13, 23, 20, 29, 54, 77, 53, 12, 26, 60, 59, 69,
         33, 21, 22, 78, 79, 44, 45, 74, 8, 51, 52, 18, 19, 0, 56, 82, 86, 85, 62, 66, 65, 50, 17, 7, 11, 84, 10, 3,
@@ -417,7 +417,7 @@ GameTableCheck::Expected MonsterGroupCase()
 {
     typedef Table_MonsterGroup T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(MonsterGroup), "Config/MonsterGroup.txt", GameTableCheck::SEQUENCE, 99999, 100000, 12, {}, {}, {}};
+        GTC_FUNCS(MonsterGroup), GameTableCheck::SEQUENCE, 99999, 100000, 12, {}, {}, {}};
     e.declOrder = {8, 2, 5, 3, 10, 0, 6, 9, 7, 11, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -439,7 +439,7 @@ GameTableCheck::Expected MonsterMultipleCase()
 {
     typedef Table_MonsterMultiple T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(MonsterMultiple), "Config/MonsterMultiple.txt", GameTableCheck::SEQUENCE, 9999, 10000, 6, {}, {}, {}};
+        GTC_FUNCS(MonsterMultiple), GameTableCheck::SEQUENCE, 9999, 10000, 6, {}, {}, {}};
     e.declOrder = {3, 2, 5, 0, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -454,7 +454,7 @@ GameTableCheck::Expected MonsterMultipleCase()
 GameTableCheck::Expected MonsterArmorBreakCase()
 {
     typedef Table_MonsterArmorBreak T;
-    GameTableCheck::Expected e = {GTC_FUNCS(MonsterArmorBreak), "Config/MonsterArmorBreak.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(MonsterArmorBreak),
         GameTableCheck::HASH, 99999, 20000, 13, {}, {}, {}};
     e.declOrder = {2, 6, 7, 8, 11, 12, 10, 9, 3, 4, 5, 0};
     e.columns = {
@@ -477,7 +477,7 @@ GameTableCheck::Expected MonsterArmorBreakCase()
 GameTableCheck::Expected MonsterCountDwonTimeCase()
 {
     typedef Table_MonsterCountDwonTime T;
-    GameTableCheck::Expected e = {GTC_FUNCS(MonsterCountDwonTime), "Config/MonsterCountDwonTime.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(MonsterCountDwonTime),
         GameTableCheck::HASH, 500, 500, 6, {}, {}, {}};
     e.declOrder = {4, 0, 2, 5, 3};
     e.columns = {
@@ -494,7 +494,7 @@ GameTableCheck::Expected BossSwingCase()
 {
     typedef Table_BossSwing T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(BossSwing), "Config/BossSwing.txt", GameTableCheck::HASH, 500, 500, 6, {}, {}, {}};
+        GTC_FUNCS(BossSwing), GameTableCheck::HASH, 500, 500, 6, {}, {}, {}};
     e.declOrder = {0, 2, 3, 4, 5};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -510,7 +510,7 @@ GameTableCheck::Expected MaxGroupCostCase()
 {
     typedef Table_MaxGroupCost T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(MaxGroupCost), "Config/MaxGroupCost.txt", GameTableCheck::SEQUENCE, 99, 100, 4, {}, {}, {}};
+        GTC_FUNCS(MaxGroupCost), GameTableCheck::SEQUENCE, 99, 100, 4, {}, {}, {}};
     e.declOrder = {3, 2, 0};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -524,7 +524,7 @@ GameTableCheck::Expected MaxMonsterCostCase()
 {
     typedef Table_MaxMonsterCost T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(MaxMonsterCost), "Config/MaxMonsterCost.txt", GameTableCheck::SEQUENCE, 99, 100, 5, {}, {}, {}};
+        GTC_FUNCS(MaxMonsterCost), GameTableCheck::SEQUENCE, 99, 100, 5, {}, {}, {}};
     e.declOrder = {0, 2, 3, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -578,24 +578,46 @@ TEST(CombatTables, EachTableLoadsAFullFile)
     GameTableCheck::CheckFullLoad(MaxMonsterCostCase());
 }
 
-// The loader reads a cell as its member's type: an "INT" type word under a float member
-// does not give the number written in the file.
-TEST(CombatTables, AFloatMemberNeedsAFloatColumn)
+// A number member over a column of another type word is refused with a report naming the
+// table and the column; the table stays empty instead of holding garbage.
+TEST(CombatTables, ANumberMemberNeedsItsOwnTypeWord)
 {
-    GameTableCheck::Expected c = ImpactCarrierCase();
-    TempWorkDir dir;
-    std::string strTypes = "INT\tSTRING\tINT\tINT\tINT\tINT";   // ID_POSX (column 5) typed INT
-    std::string strRow = "1\tx\t2\t3\t4\t7";
-    for (tint32 i = 6; i < c.nColumns; ++i) {
-        strTypes += i <= 8 ? "\tFLOAT" : "\tINT";
-        strRow += i <= 8 ? "\t7.5" : "\t7";
+    const GameTableCheck::Expected c = ImpactCarrierCase();
+    const std::string L = "bool Table_ImpactCarrier::__Load(DBC_Loader&)";
+    const std::string F = "bool InitTable_ImpactCarrierTable(const tchar*)";
+    struct Case
+    {
+        tint32 nColumn;
+        const char* szType;
+        const char* szCell;
+        std::string strReport;
+    };
+    const Case cases[] = {
+        {5, "INT", "7",
+         "void DBC_Loader::ReadDirect(tfloat32&, tint32, const tchar*, const tchar*) | DBCFile::T_FLOAT==FieldType | "
+         "ImpactCarrier ID_POSX: column 5 is INT, not FLOAT"},
+        {8, "STRING", "north",
+         "void DBC_Loader::ReadDirect(tfloat32&, tint32, const tchar*, const tchar*) | DBCFile::T_FLOAT==FieldType | "
+         "ImpactCarrier ID_DIR: column 8 is STRING, not FLOAT"},
+        {2, "STRING", "Shop of the north",
+         "void DBC_Loader::ReadDirect(tint32&, tint32, const tchar*, const tchar*) | DBCFile::T_INT==FieldType | "
+         "ImpactCarrier ID_CARRIERTYPE: column 2 is STRING, not INT"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.strReport);
+        TempWorkDir dir;
+        std::string strTypes = "INT\tSTRING";
+        std::string strRow = "1\tx";
+        for (tint32 i = 2; i < c.nColumns; ++i) {
+            const bool bFloat = i >= 5 && i <= 8;
+            strTypes += std::string("\t") + (i == k.nColumn ? k.szType : bFloat ? "FLOAT" : "INT");
+            strRow += std::string("\t") + (i == k.nColumn ? k.szCell : bFloat ? "7.5" : "7");
+        }
+        dir.WriteFile("Config/ImpactCarrier.txt", DBCTest::TextTable(strTypes, {strRow}));
+        DBCTest::ExpectReportThrown([] { InitTable_ImpactCarrierTable("Config/ImpactCarrier.txt"); });
+        const std::vector<std::string> expected = {k.strReport, L + " | false | " + L, F + " | false | " + F};
+        EXPECT_EQ(expected, DBCTest::AssertSummary(dir));
+        EXPECT_EQ(nullptr, GetTable_ImpactCarrierByID(1));
     }
-    dir.WriteFile(c.szFile, DBCTest::TextTable(strTypes, {strRow}));
-    ASSERT_TRUE(InitTable_ImpactCarrierTable(c.szFile));
-    const Table_ImpactCarrier* p = GetTable_ImpactCarrierByID(1);
-    ASSERT_NE(nullptr, p);
-    EXPECT_NE(7.0f, p->GetPosX());
-    EXPECT_EQ(7.5f, p->GetPosZ());
-    EXPECT_EQ(7, p->GetImpactbyIndex(9));
 }
 }   // namespace

@@ -1,6 +1,5 @@
 // The world tables: scenes, areas, way points, constants, script data, births and rules.
-// Each table is one case below, written from its column table; the checks are in
-// GameTableCheck.h.
+// Each table is one case below, column by column; the checks are in GameTableCheck.h.
 
 #include "GameTableCheck.h"
 
@@ -30,7 +29,7 @@ GameTableCheck::Expected SceneCase()
 {
     typedef Table_Scene T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Scene), "Config/Scene.txt", GameTableCheck::SEQUENCE, 99, 100, 10, {}, {}, {}};
+        GTC_FUNCS(Scene), GameTableCheck::SEQUENCE, 99, 100, 10, {}, {}, {}};
     e.declOrder = {7, 6, 0, 8, 9, 5, 3, 2, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -50,7 +49,7 @@ GameTableCheck::Expected AreaCase()
 {
     typedef Table_Area T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Area), "Config/Area.txt", GameTableCheck::SEQUENCE, 9999, 10000, 11, {}, {}, {}};
+        GTC_FUNCS(Area), GameTableCheck::SEQUENCE, 9999, 10000, 11, {}, {}, {}};
     e.declOrder = {9, 0, 6, 8, 5, 10, 7, 2, 3, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -71,7 +70,7 @@ GameTableCheck::Expected WayPointCase()
 {
     typedef Table_WayPoint T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(WayPoint), "Config/WayPoint.txt", GameTableCheck::SEQUENCE, 99999, 100000, 6, {}, {}, {}};
+        GTC_FUNCS(WayPoint), GameTableCheck::SEQUENCE, 99999, 100000, 6, {}, {}, {}};
     e.declOrder = {5, 0, 2, 3, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -87,7 +86,7 @@ GameTableCheck::Expected ReturnWayPointCase()
 {
     typedef Table_ReturnWayPoint T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(ReturnWayPoint), "Config/ReturnWayPoint.txt", GameTableCheck::SEQUENCE, 99999, 100000, 3, {}, {}, {}};
+        GTC_FUNCS(ReturnWayPoint), GameTableCheck::SEQUENCE, 99999, 100000, 3, {}, {}, {}};
     e.declOrder = {2, 0};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -100,7 +99,7 @@ GameTableCheck::Expected CommonDataCase()
 {
     typedef Table_CommonData T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(CommonData), "Config/CommonData.txt", GameTableCheck::HASH, 500, 500, 4, {}, {}, {}};
+        GTC_FUNCS(CommonData), GameTableCheck::HASH, 500, 500, 4, {}, {}, {}};
     e.declOrder = {0, 2, 3};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -114,7 +113,7 @@ GameTableCheck::Expected CommonDataPublicCase()
 {
     typedef Table_CommonDataPublic T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(CommonDataPublic), "Config/CommonData_Public.txt", GameTableCheck::HASH, 500, 500, 4, {}, {}, {}};
+        GTC_FUNCS(CommonDataPublic), GameTableCheck::HASH, 500, 500, 4, {}, {}, {}};
     e.declOrder = {0, 2, 3};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -128,7 +127,7 @@ GameTableCheck::Expected LuaDataCSCase()
 {
     typedef Table_LuaDataCS T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(LuaDataCS), "Config/LuaDataCS.txt", GameTableCheck::HASH, 9999, 10000, 3, {}, {}, {}};
+        GTC_FUNCS(LuaDataCS), GameTableCheck::HASH, 9999, 10000, 3, {}, {}, {}};
     e.declOrder = {0, 2};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -141,7 +140,7 @@ GameTableCheck::Expected LuaDataGSCase()
 {
     typedef Table_LuaDataGS T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(LuaDataGS), "Config/LuaDataGS.txt", GameTableCheck::HASH, 9999, 10000, 3, {}, {}, {}};
+        GTC_FUNCS(LuaDataGS), GameTableCheck::HASH, 9999, 10000, 3, {}, {}, {}};
     e.declOrder = {0, 2};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -154,7 +153,7 @@ GameTableCheck::Expected MonsterBirthCase()
 {
     typedef Table_MonsterBirth T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(MonsterBirth), "Config/MonsterBirth.txt", GameTableCheck::SEQUENCE, 99999, 100000, 21, {}, {}, {}};
+        GTC_FUNCS(MonsterBirth), GameTableCheck::SEQUENCE, 99999, 100000, 21, {}, {}, {}};
     e.declOrder = {11, 7, 16, 0, 18, 2, 13, 14, 15, 17, 8, 9, 10, 12, 6, 20, 19, 3, 4, 5};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -184,7 +183,7 @@ GameTableCheck::Expected MonsterBirthCase()
 GameTableCheck::Expected PlayerBirthAreaCase()
 {
     typedef Table_PlayerBirthArea T;
-    GameTableCheck::Expected e = {GTC_FUNCS(PlayerBirthArea), "Config/PlayerBirthArea.txt",
+    GameTableCheck::Expected e = {GTC_FUNCS(PlayerBirthArea),
         GameTableCheck::SEQUENCE, 99999, 100000, 7, {}, {}, {}};
     e.declOrder = {0, 2, 6, 3, 4, 5};
     e.columns = {
@@ -202,7 +201,7 @@ GameTableCheck::Expected RougelikeRuleCase()
 {
     typedef Table_RougelikeRule T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(RougelikeRule), "Config/RougelikeRule.txt", GameTableCheck::SEQUENCE, 99999, 100000, 10, {}, {}, {}};
+        GTC_FUNCS(RougelikeRule), GameTableCheck::SEQUENCE, 99999, 100000, 10, {}, {}, {}};
     e.declOrder = {7, 9, 5, 2, 0, 3, 6, 8, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),

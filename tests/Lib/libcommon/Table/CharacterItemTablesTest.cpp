@@ -1,6 +1,6 @@
 // The character, equipment and item tables, and the card, pet and ride tables that start-up
-// never loads. Each table is one case below, written from its column table; the checks are
-// in GameTableCheck.h.
+// never loads. Each table is one case below, column by column; the checks are in
+// GameTableCheck.h.
 
 #include "GameTableCheck.h"
 
@@ -27,7 +27,7 @@ GameTableCheck::Expected AccountLevelCase()
 {
     typedef Table_AccountLevel T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(AccountLevel), "Config/AccountLevel.txt", GameTableCheck::SEQUENCE, 99, 100, 7, {}, {}, {}};
+        GTC_FUNCS(AccountLevel), GameTableCheck::SEQUENCE, 99, 100, 7, {}, {}, {}};
     e.declOrder = {4, 5, 2, 0, 3, 6};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -44,7 +44,7 @@ GameTableCheck::Expected CharAttrCase()
 {
     typedef Table_CharAttr T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(CharAttr), "Config/CharAttr.txt", GameTableCheck::HASH, 999, 1000, 38, {}, {}, {}};
+        GTC_FUNCS(CharAttr), GameTableCheck::HASH, 999, 1000, 38, {}, {}, {}};
     e.declOrder = {
         26, 27, 7, 32, 12, 10, 28, 9, 19, 16, 25, 22, 8, 36, 37, 33, 2, 34, 17, 18, 14, 15, 0, 13, 6, 3, 29, 30, 5,
         11, 23, 24, 4, 31, 20, 21, 35};
@@ -94,7 +94,7 @@ GameTableCheck::Expected CharAttr1Case()
 {
     typedef Table_CharAttr1 T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(CharAttr1), "Config/CharAttr1.txt", GameTableCheck::SEQUENCE, 99, 100, 17, {}, {}, {}};
+        GTC_FUNCS(CharAttr1), GameTableCheck::SEQUENCE, 99, 100, 17, {}, {}, {}};
     e.declOrder = {11, 9, 8, 7, 16, 2, 0, 12, 6, 3, 13, 14, 5, 10, 4, 15};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -121,7 +121,7 @@ GameTableCheck::Expected AttributeAddCase()
 {
     typedef Table_AttributeAdd T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(AttributeAdd), "Config/AttributeAdd.txt", GameTableCheck::HASH, 50000, 50000, 7, {}, {}, {}};
+        GTC_FUNCS(AttributeAdd), GameTableCheck::HASH, 50000, 50000, 7, {}, {}, {}};
     e.declOrder = {4, 5, 0, 2, 3, 6};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -138,7 +138,7 @@ GameTableCheck::Expected EquipmentCase()
 {
     typedef Table_Equipment T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Equipment), "Config/Equipment.txt", GameTableCheck::HASH, 50000, 50000, 78, {}, {}, {}};
+        GTC_FUNCS(Equipment), GameTableCheck::HASH, 50000, 50000, 78, {}, {}, {}};
     e.declOrder = {
         35, 36, 16, 67, 69, 71, 73, 75, 8, 51, 53, 55, 50, 52, 54, 41, 21, 19, 37, 18, 28, 25, 34, 31, 60, 61, 62,
         17, 68, 70, 72, 74, 76, 65, 66, 2, 77, 63, 64, 26, 27, 23, 24, 0, 22, 15, 12, 38, 14, 6, 7, 20, 49, 32, 33,
@@ -236,7 +236,7 @@ GameTableCheck::Expected EquipSuitCase()
 {
     typedef Table_EquipSuit T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(EquipSuit), "Config/EquipSuit.txt", GameTableCheck::HASH, 50000, 50000, 19, {}, {}, {}};
+        GTC_FUNCS(EquipSuit), GameTableCheck::HASH, 50000, 50000, 19, {}, {}, {}};
     e.declOrder = {11, 16, 10, 15, 3, 4, 5, 6, 7, 8, 0, 9, 14, 2, 12, 17, 13, 18};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -272,7 +272,7 @@ GameTableCheck::Expected EnhanceAckCase()
 {
     typedef Table_EnhanceAck T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(EnhanceAck), "Config/EnhanceAck.txt", GameTableCheck::HASH, 512, 512, 8, {}, {}, {}};
+        GTC_FUNCS(EnhanceAck), GameTableCheck::HASH, 512, 512, 8, {}, {}, {}};
     e.declOrder = {3, 5, 0, 7, 6, 2, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -290,7 +290,7 @@ GameTableCheck::Expected EnhancePowerCase()
 {
     typedef Table_EnhancePower T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(EnhancePower), "Config/EnhancePower.txt", GameTableCheck::HASH, 512, 512, 8, {}, {}, {}};
+        GTC_FUNCS(EnhancePower), GameTableCheck::HASH, 512, 512, 8, {}, {}, {}};
     e.declOrder = {5, 0, 7, 6, 2, 3, 4};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -308,7 +308,7 @@ GameTableCheck::Expected ItemCase()
 {
     typedef Table_Item T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Item), "Config/Item.txt", GameTableCheck::HASH, 99999, 20000, 34, {}, {}, {}};
+        GTC_FUNCS(Item), GameTableCheck::HASH, 99999, 20000, 34, {}, {}, {}};
     e.declOrder = {
         19, 24, 8, 25, 30, 29, 2, 5, 9, 21, 11, 13, 0, 27, 28, 10, 17, 14, 6, 33, 12, 16, 23, 18, 22, 20, 4, 3, 26,
         7, 32, 31, 15};
@@ -354,7 +354,7 @@ GameTableCheck::Expected UsableItemCase()
 {
     typedef Table_UsableItem T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(UsableItem), "Config/UsableItem.txt", GameTableCheck::HASH, 99999, 10240, 11, {}, {}, {}};
+        GTC_FUNCS(UsableItem), GameTableCheck::HASH, 99999, 10240, 11, {}, {}, {}};
     e.declOrder = {4, 5, 0, 2, 6, 7, 8, 9, 3, 10};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -376,7 +376,7 @@ GameTableCheck::Expected InitialItemCase()
 {
     typedef Table_InitialItem T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(InitialItem), "Config/InitialItem.txt", GameTableCheck::SEQUENCE, 9, 100, 7, {}, {}, {}};
+        GTC_FUNCS(InitialItem), GameTableCheck::SEQUENCE, 9, 100, 7, {}, {}, {}};
     e.declOrder = {3, 4, 6, 0, 5, 2};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -393,7 +393,7 @@ GameTableCheck::Expected Card1Case()
 {
     typedef Table_Card1 T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Card1), "Config/Card1.txt", GameTableCheck::HASH, 1999, 2000, 29, {}, {}, {}};
+        GTC_FUNCS(Card1), GameTableCheck::HASH, 1999, 2000, 29, {}, {}, {}};
     e.declOrder = {
         8, 12, 16, 26, 7, 22, 21, 0, 27, 28, 4, 25, 11, 15, 19, 10, 14, 18, 3, 6, 2, 5, 23, 24, 20, 9, 13, 17};
     e.columns = {
@@ -439,7 +439,7 @@ GameTableCheck::Expected PetCase()
 {
     typedef Table_Pet T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Pet), "Config/Pet.txt", GameTableCheck::SEQUENCE, 999, 1000, 12, {}, {}, {}};
+        GTC_FUNCS(Pet), GameTableCheck::SEQUENCE, 999, 1000, 12, {}, {}, {}};
     e.declOrder = {7, 9, 10, 4, 0, 11, 8, 3, 5, 2, 6};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
@@ -461,7 +461,7 @@ GameTableCheck::Expected RideCase()
 {
     typedef Table_Ride T;
     GameTableCheck::Expected e = {
-        GTC_FUNCS(Ride), "Config/Ride.txt", GameTableCheck::SEQUENCE, 999, 1000, 26, {}, {}, {}};
+        GTC_FUNCS(Ride), GameTableCheck::SEQUENCE, 999, 1000, 26, {}, {}, {}};
     e.declOrder = {10, 12, 14, 16, 9, 11, 13, 15, 21, 20, 19, 17, 25, 0, 2, 24, 23, 3, 4, 5, 6, 7, 8, 18, 22};
     e.columns = {
         GTC_COL(ID_ID, 0, INT, GetId()),
