@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 using NSAgent::AgentOptions;
 using NSAgent::StandInAgent;
@@ -214,5 +215,54 @@ TEST(StandInAgent, AnswersSavesAndLoadsWithTheAccountsLastSave)
     EXPECT_GT(saved.size(), 65536u); // so the answer carrying it is, too
     EXPECT_EQ(3u, agent.Stats()[1].nLoadFound);
     EXPECT_EQ(5u, agent.Stats()[1].nUserLoad);
+    close(fd);
+}
+
+TEST(StandInAgent, StopsReadingFromAClientThatTakesNoAnswers)
+{
+    // 1000 loads of a saved account at once, and nothing read: the answers (about 71 KB
+    // each) pile up to the agent's limit and the kernel's buffers, then the agent stops
+    // reading. Once the client reads, every load is answered.
+    AgentOptions opts;
+    opts.bPrint = false;
+    opts.bAnswer = true;
+    StandInAgent agent(opts);
+    std::string err;
+    ASSERT_TRUE(agent.Start(err)) << err;
+    int fd = Connect(agent.Port());
+    ASSERT_GE(fd, 0);
+    SendAll(fd, kRegist1);
+    ASSERT_FALSE(ReadFrame(fd).empty());
+    PlayerRequests requests;
+    SendAll(fd, nettest::Frame(4, requests.Save(*PlayerRecord(0x0001000000000010ull, 228, 256, 0, 30)).SerializeAsString()));
+    ASSERT_FALSE(ReadFrame(fd).empty());
+
+    AD_USERLOAD load;
+    load.set_usertype(1);
+    load.set_account("acc");
+    const std::string one = nettest::Frame(6, load.SerializeAsString());
+    std::string loads;
+    for (int i = 0; i < 1000; ++i) {
+        loads += one;
+    }
+    SendAll(fd, loads);
+    ASSERT_TRUE(StandInAgent::WaitUntil([&] { return agent.Stats()[1].nUserLoad > 0; }, kPatience));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_LT(agent.Stats()[1].nUserLoad, 1000u) << "read on";
+
+    size_t answers = 0;
+    std::string buf;
+    char tmp[65536];
+    while (answers < 1000) {
+        const ssize_t r = recv(fd, tmp, sizeof(tmp), 0);
+        ASSERT_GT(r, 0) << answers;
+        buf.append(tmp, size_t(r));
+        while (buf.size() >= 6 && buf.size() >= FrameLength(buf)) {
+            EXPECT_EQ(7, buf[5]);
+            buf.erase(0, FrameLength(buf));
+            ++answers;
+        }
+    }
+    EXPECT_EQ(1000u, agent.Stats()[1].nLoadFound);
     close(fd);
 }
