@@ -27,7 +27,6 @@ public:
     // Sends the pending creation when the output buffer takes it; true once it has gone
     // out. Not built while it would be refused, so a long burst holds no extra memory.
     bool SendCreation();
-    bool CreationPending() const { return m_bCreationPending; }
     // One pass: periodic creation, load, save, each when its interval has run out;
     // nothing while the creation is pending.
     void Tick();

@@ -25,17 +25,27 @@ using NSAgent::StandInAgent;
 
 namespace {
 
-// The file of the first table that the loading sequence loads.
-std::string FirstLoadedTableFile()
+// The files of the tables that the loading sequence loads, in its order.
+std::vector<std::string> LoadedTableFiles()
 {
+    std::vector<std::string> files;
     tint32 n = 0;
     const TableSeqEntry* p = GetTableSequence(n);
     for (tint32 i = 0; i < n; ++i) {
         if (p[i].pfnLoad != nullptr) {
-            return p[i].szFile;
+            files.push_back(p[i].szFile);
         }
     }
-    return std::string();
+    return files;
+}
+
+size_t Occurrences(const std::string& text, const std::string& what)
+{
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++n;
+    }
+    return n;
 }
 
 class EndToEnd : public ::testing::Test {
@@ -102,8 +112,8 @@ TEST_F(EndToEnd, StartupTextsAndTheNormalEnd)
         ASSERT_TRUE(p.WaitExit(kPatience, status)) << p.Output();
         EXPECT_EQ(0, status);
         EXPECT_EQ(r.expected, p.Output());
-        const std::string first = FirstLoadedTableFile();
-        ASSERT_FALSE(first.empty());
+        ASSERT_FALSE(LoadedTableFiles().empty());
+        const std::string first = LoadedTableFiles().front();
         EXPECT_NE(std::string::npos, m_dir.ReadLogs("ServerStatus.").find("Load Table " + first + " OK"));
     }
 }
@@ -268,7 +278,8 @@ TEST_F(EndToEnd, FailuresEndWithAClearReport)
         {"robot-name row with ID 1000", "<r/>", BAD_ROBOT_NAMES, "ID(1000)>MAX_ID over flow!!"},
         {"malformed DA_REGIST", nullptr, MALFORMED_REPLY, "void Benchmark::HandleDARegist(const BuffType*, tuint32)"},
     };
-    const std::string firstTable = FirstLoadedTableFile();
+    ASSERT_FALSE(LoadedTableFiles().empty());
+    const std::string firstTable = LoadedTableFiles().front();
     ASSERT_EQ("Config/AI.txt", firstTable);
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -326,12 +337,17 @@ TEST_F(EndToEnd, StopSignalsWriteOutTheBufferedLogs)
     const struct {
         int nSignal;
     } rows[] = {{SIGINT}, {SIGTERM}};
+    ASSERT_FALSE(LoadedTableFiles().empty());
+    const std::string lastLoaded = "Load Table " + LoadedTableFiles().back() + " OK";
+    size_t runs = 0;
     for (const auto& r : rows) {
         SCOPED_TRACE(r.nSignal);
         WriteBenchmarkXml(m_dir, UnusedPort(), {{1, 1, "s"}}, -1, -1, -1);
         DravikProcess p({"mark"});
-        ASSERT_TRUE(StandInAgent::WaitUntil([&] { return p.Output().find("start bench") != std::string::npos; },
-                                            kPatience));
+        // The last table's line is written at once; the first connect follows right after.
+        ++runs;
+        ASSERT_TRUE(StandInAgent::WaitUntil(
+            [&] { return Occurrences(m_dir.ReadLogs("ServerStatus."), lastLoaded) == runs; }, kPatience));
         std::this_thread::sleep_for(std::chrono::milliseconds(300)); // past the first connect
         EXPECT_EQ(std::string(), m_dir.ReadLogs("SNet"));             // still in the buffer
         p.Signal(r.nSignal);
