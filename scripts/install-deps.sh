@@ -4,6 +4,7 @@ set -euo pipefail
 
 pkgs=(
   cmake g++ make pkg-config
+  libtsan2 # ThreadSanitizer's runtime for g++ (make test-tsan)
   protobuf-compiler libprotobuf-dev
   libtinyxml2-dev
   libboost-thread-dev libboost-system-dev

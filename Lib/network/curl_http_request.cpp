@@ -238,12 +238,12 @@ void CCurlHttpRequest::multi_read_result() {
         if (data == nullptr) {
             continue;
         }
-        // Each call-back is called when given, the header one without the body one too.
+        // The header text comes only after the body: without a body call-back, none.
         if (data->write_cb != nullptr) {
             data->write_cb(result, data->retWrite, data->param);
-        }
-        if (data->head_cb != nullptr) {
-            data->head_cb(result, data->retHead, data->param);
+            if (data->head_cb != nullptr) {
+                data->head_cb(result, data->retHead, data->param);
+            }
         }
     }
 }

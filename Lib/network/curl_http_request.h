@@ -18,7 +18,8 @@ typedef void (*defhead_cb)(tint32 result, std::string& text, const CParam& param
 
 // One request. The header list is not owned by the value: copies share it, and the
 // client that takes the request over frees it once the transfer ends (so the caller must
-// neither free it nor reuse it for another request). A null call-back is not called.
+// neither free it nor reuse it for another request). A null call-back is not called;
+// the header call-back is called only with the body call-back, right after it.
 struct stHttpData {
     defwrite_cb write_cb;  // receives the response body
     defhead_cb head_cb;    // receives the response header text

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <limits>
 #include <stdexcept>
 
 namespace NSNet {
@@ -11,6 +12,31 @@ namespace {
 // True when token is word or its beginning.
 bool isPrefixOf(const std::string& token, const std::string& word) {
     return token.size() <= word.size() && word.compare(0, token.size(), token) == 0;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A Content-Length value: digits only. Text that starts with none of a digit, a sign or
+// a blank is no number and reads 0. A sign or a blank (which a number reader would
+// accept, a minus wrapping round to a huge length), anything behind the digits, or a
+// value past 64 bits throws.
+tuint64 readContentLength(const std::string& text) {
+    if (text.empty() || (!isDigit(text[0]) && text[0] != '+' && text[0] != '-' &&
+                         !std::isspace(static_cast<unsigned char>(text[0])))) {
+        return 0;
+    }
+    tuint64 length = 0;
+    for (char c : text) {
+        if (!isDigit(c)) {
+            throw std::invalid_argument("Content-Length is not digits only");
+        }
+        const tuint64 digit = static_cast<tuint64>(c - '0');
+        if (length > (std::numeric_limits<tuint64>::max() - digit) / 10) {
+            throw std::out_of_range("Content-Length out of range");
+        }
+        length = length * 10 + digit;
+    }
+    return length;
 }
 
 } // namespace
@@ -192,11 +218,9 @@ int CHttpRequest::parse(const BuffType* data, tuint32& size) {
     if (it == m_requestHeaderMap.end()) {
         return Parse_No_Length;
     }
-    unsigned long long length = 0;
+    tuint64 length = 0;
     try {
-        length = std::stoull(it->second);
-    } catch (const std::invalid_argument&) {
-        length = 0; // not a number
+        length = readContentLength(it->second);
     } catch (const std::exception& e) {
         std::printf("%s\n", e.what());
         std::fflush(stdout);

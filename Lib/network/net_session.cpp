@@ -275,6 +275,8 @@ INetSession* CHttpSession::clone() const { return new CHttpSession(*this); }
 
 int CHttpSession::onRecv() {
     CNetBuffer& in = m_inputBuff;
+    // The unit's log sees each receive once, whatever number of requests it holds.
+    bool bLogged = false;
     // Every complete request buffered is served: one left waiting behind another would
     // wait for bytes that a client expecting its answer never sends.
     while (!in.empty()) {
@@ -295,8 +297,9 @@ int CHttpSession::onRecv() {
             in.peek(copy, got);
             data = copy;
         }
-        if (m_netUnit != nullptr) {
+        if (!bLogged && m_netUnit != nullptr) {
             m_netUnit->log(data, held);
+            bLogged = true;
         }
         CHttpRequest request;
         tuint32 size = held;

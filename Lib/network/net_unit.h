@@ -36,7 +36,7 @@ public:
     virtual int onDeleteSession(SessionId sessionId) = 0;
     // The unit's name in the network log lines.
     virtual std::string identification() const = 0;
-    // The raw input of an HTTP session before each request is read from it.
+    // The raw buffered input of an HTTP session, once per receive, before its requests are read.
     virtual void log(const BuffType* data, tuint32 size);
     virtual void log(const std::string& text);
     // Once per complete received frame, in arrival order; frame holds the whole frame,

@@ -97,17 +97,30 @@ TEST(LogChannel, RecordLayoutsAndFileNamesPerFormat)
     }
 }
 
-TEST(LogChannel, CmbiStampUsesSpaceAndColons)
+TEST(LogChannel, EachFormatStampsWithItsOwnSeparators)
 {
+    // The masked layouts above accept either separator between date and time.
     TempWorkDir dir;
-    Sink sink("C", LogFormatType::CMBI, nullptr);
-    time_t t0 = time(nullptr);
-    DiskLog(sink, "abc");
-    time_t t1 = time(nullptr);
-    const std::string strFile = dir.ReadFile(sink.GetFilePath());
-    EXPECT_TRUE(strFile == LocalText(t0, "%Y-%m-%d %H:%M:%S") + "\x01" + "abc\n" ||
-                strFile == LocalText(t1, "%Y-%m-%d %H:%M:%S") + "\x01" + "abc\n")
-        << strFile;
+    const struct {
+        tint32 nType;
+        const char* szName;
+        const char* szRecord;  // strftime pattern of the file after one record "abc"
+    } rows[] = {
+        {LogFormatType::NORMAL, "N", "abc (%Y-%m-%d_%H:%M:%S)\n"},
+        {LogFormatType::AUDIT, "A", "abc \x01 (%Y-%m-%d_%H:%M:%S)\n"},
+        {LogFormatType::CMBI, "C", "%Y-%m-%d %H:%M:%S\x01" "abc\n"},
+        {LogFormatType::STAT, "S", "[%Y-%m-%d %H:%M:%S]abc\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.szName);
+        Sink sink(row.szName, row.nType, nullptr);
+        time_t t0 = time(nullptr);
+        DiskLog(sink, "abc");
+        time_t t1 = time(nullptr);
+        const std::string strFile = dir.ReadFile(sink.GetFilePath());
+        EXPECT_TRUE(strFile == LocalText(t0, row.szRecord) || strFile == LocalText(t1, row.szRecord))
+            << strFile;
+    }
 }
 
 TEST(LogChannel, StatRecordsGoToTheCallBackWithTheSplitter)
@@ -127,6 +140,29 @@ TEST(LogChannel, StatRecordsGoToTheCallBackWithTheSplitter)
     // The side buffer was emptied: the next batch starts without a splitter.
     DiskLog(sink, "third");
     EXPECT_EQ(MaskStamps(s_strStatSeen), "[STAMP]third");
+}
+
+TEST(LogChannel, StatSideBufferWithoutCallBackKeepsFillingUpTo98303Characters)
+{
+    TempWorkDir dir;
+    Sink sink("StatKeep", LogFormatType::STAT, nullptr);
+    DiskLog(sink, "first");
+    DiskLog(sink, "second");
+    EXPECT_EQ(MaskStamps(dir.ReadFile(sink.GetFilePath())), "[STAMP]first\n[STAMP]second\n");
+    // Nobody takes the side buffer, so the flushes leave it as it is.
+    ASSERT_NE(sink.GetStatBuffer(), nullptr);
+    EXPECT_EQ(MaskStamps(sink.GetStatBuffer()->GetCText()),
+              "[STAMP]first__cn_qv_game_server_splitter__[STAMP]second");
+
+    // 50 records of 4021 characters and their splitters: far beyond the room, cut silently.
+    const std::string strText(4000, 's');
+    for (int i = 0; i < 50; ++i) {
+        sink.Log(strText.c_str(), false);
+    }
+    EXPECT_EQ(sink.GetStatBuffer()->GetLength(), 98303);
+
+    Sink plain("NoSide", LogFormatType::NORMAL, nullptr);
+    EXPECT_EQ(plain.GetStatBuffer(), nullptr);
 }
 
 TEST(LogChannel, BufferFlushesFirstWhenARecordMightNotFit)
@@ -215,6 +251,37 @@ TEST(LogChannel, CacheLogChecksArgumentsAndBuffersUntilFlush)
               "code 5 (STAMP)\n"
               "wrong  @format:0,value_as_pointer  (STAMP)\n"
               "wide  @format:0,value_mismatch  (STAMP)\n");
+}
+
+namespace {
+
+// Stands in for a channel: keeps the text CacheLog hands on.
+struct TextCatcher {
+    std::string strText;
+    bool bFlush = true;
+    void Log(const tchar* szLog, bool bFlushNow)
+    {
+        strText = szLog;
+        bFlush = bFlushNow;
+    }
+};
+
+}  // namespace
+
+TEST(LogChannel, CacheLogFormatsIntoA4096ByteBuffer)
+{
+    // A channel's own cut (a record's 4095 characters include its stamp) hides this one.
+    const struct {
+        size_t nText;
+        size_t nPassed;
+    } rows[] = {{4094, 4094}, {4095, 4095}, {4096, 4095}, {9000, 4095}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.nText);
+        TextCatcher catcher;
+        CacheLog(catcher, "%s", std::string(row.nText, 'x').c_str());
+        EXPECT_EQ(catcher.strText, std::string(row.nPassed, 'x'));
+        EXPECT_FALSE(catcher.bFlush);
+    }
 }
 
 TEST(LogChannel, DestructorWritesWhatIsLeft)

@@ -19,6 +19,7 @@ public:
         localtime_r(&t, &m_TM);
     }
     void MoveStartBack(tint64 nSeconds) { _tstart.tv_sec -= nSeconds; }
+    void SetStart(const timeval& tv) { _tstart = tv; }
 };
 
 // A broken-down time with every other field zero.
@@ -227,6 +228,8 @@ TEST(TimeConversions, WholeDayCounts)
     } rows[] = {
         {0, 86400 * 3 + 5, 3},
         {86400 * 2, 0, -2},
+        {86400 * 2 + 5, 0, -2},  // -2.00006 days: toward zero, not down to -3
+        {1000, 0, 0},
         {0, 86399, 0},
         {1000, 1000, 0},
         {0, 1000000000000000LL, 0x7FFFFFFF},   // beyond 32 bits: clamped, never converted wild
@@ -260,6 +263,29 @@ TEST_F(TimeCodes, GameDaysThatBeginAtOtherHours)
     EXPECT_FALSE(TimeManager::IsDiffDay04(10, 20));
 }
 
+TEST(TimeConversions, MovedInstantsBeforeTheEpochCountAsTheEpoch)
+{
+    // At UTC the epoch starts a day, so only the raise to 0 keeps a moved-back
+    // instant on the epoch's day instead of 1969-12-31.
+    ScopedTimeZone zone("UTC0");
+    const struct {
+        const char* szName;
+        bool (*pfnIsDiffDay)(time_t, time_t);
+        time_t tShift;
+    } rows[] = {
+        {"IsDiffDay04", &TimeManager::IsDiffDay04, 14400},
+        {"IsDiffDay12", &TimeManager::IsDiffDay12, 43200},
+        {"IsDiffDay18", &TimeManager::IsDiffDay18, 64800},
+        {"IsDiffDay20", &TimeManager::IsDiffDay20, 72000},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.szName);
+        EXPECT_FALSE(row.pfnIsDiffDay(0, row.tShift));
+        EXPECT_FALSE(row.pfnIsDiffDay(row.tShift, 0));
+        EXPECT_TRUE(row.pfnIsDiffDay(0, row.tShift + 86400));
+    }
+}
+
 TEST(RunTime, StartsAtZeroAndFollowsTheWallClock)
 {
     PinnedClock clock;
@@ -289,6 +315,37 @@ TEST(RunTime, SixtyDaysWrapThirtyTwoBitsWithoutOverflow)
     early.MoveStartBack(-3600);
     EXPECT_EQ(early.SysRunTime(), 0u);
     EXPECT_EQ(early.RunTime(), 0u);
+}
+
+TEST(RunTime, SysRunTimeTruncatesToWholeMilliseconds)
+{
+    // A start at .999999 s: nearly every later reading has fewer microseconds, the case
+    // where dividing the microseconds' difference alone rounds up.
+    PinnedClock clock;
+    timeval tvNow;
+    gettimeofday(&tvNow, nullptr);
+    const timeval tvStart = {tvNow.tv_sec - 5, 999999};
+    clock.SetStart(tvStart);
+    auto MsSinceStart = [&tvStart](const timeval& tv) {
+        const tint64 nUs = (static_cast<tint64>(tv.tv_sec) - tvStart.tv_sec) * 1000000 +
+                           (static_cast<tint64>(tv.tv_usec) - tvStart.tv_usec);
+        return nUs / 1000;
+    };
+    int nChecked = 0;
+    for (int i = 0; i < 1000000 && nChecked < 20; ++i) {
+        timeval tvBefore;
+        timeval tvAfter;
+        gettimeofday(&tvBefore, nullptr);
+        const tuint32 uRun = clock.SysRunTime();
+        gettimeofday(&tvAfter, nullptr);
+        const tint64 nExpected = MsSinceStart(tvBefore);
+        if (MsSinceStart(tvAfter) != nExpected) {
+            continue;  // a millisecond turned during the call
+        }
+        ASSERT_EQ(static_cast<tint64>(uRun), nExpected);
+        ++nChecked;
+    }
+    EXPECT_EQ(nChecked, 20);
 }
 
 TEST(RunTime, ProcessClockIsBuiltBeforeMain)

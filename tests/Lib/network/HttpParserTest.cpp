@@ -121,6 +121,43 @@ TEST(HttpRequestParse, ResultTable) {
     }
 }
 
+TEST(HttpRequestParse, ContentLengthIsDigitsOnly) {
+    struct Row {
+        const char* value;
+        int expected;
+        const char* output; // what the parse writes to standard output
+    };
+    const Row rows[] = {
+        {"5", 0, ""},
+        {"0005", 0, ""},
+        {"abc", 0, ""}, // no number at all reads as 0
+        {"", 0, ""},
+        {"2049", -103, "data error. length = 2049\n"},
+        {"4294967301", -103, "data error. length = 4294967301\n"}, // not cut to 32 bits
+        {"18446744073709551615", -103, "data error. length = 18446744073709551615\n"},
+        // A sign or a blank is not read past, and a minus does not wrap round.
+        {"-1", -102, "Content-Length is not digits only\n"},
+        {"+5", -102, "Content-Length is not digits only\n"},
+        {" 5", -102, "Content-Length is not digits only\n"},
+        {"\t5", -102, "Content-Length is not digits only\n"},
+        {"5 ", -102, "Content-Length is not digits only\n"},
+        {"5abc", -102, "Content-Length is not digits only\n"},
+        {"18446744073709551616", -102, "Content-Length out of range\n"},
+        {"99999999999999999999999", -102, "Content-Length out of range\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string("[") + row.value + "]");
+        CHttpRequest request;
+        tuint32 size = 0;
+        testing::internal::CaptureStdout();
+        const int result = Parse(request, std::string("POST /p HTTP/1.1\r\nContent-Length: ") + row.value +
+                                              "\r\n\r\nhello",
+                                 size);
+        EXPECT_EQ(row.output, testing::internal::GetCapturedStdout());
+        EXPECT_EQ(row.expected, result);
+    }
+}
+
 TEST(HttpRequestParse, QueryItemsAndRepeatedNames) {
     CHttpRequest request;
     tuint32 size = 0;

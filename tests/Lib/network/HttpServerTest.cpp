@@ -1,6 +1,7 @@
 // HTTP sessions on a unit's HTTP listener, driven by plain loopback client sockets:
 // requests reach process whole and in order, answers go back, bad input closes.
 
+#include "LogDefine.h"
 #include "LoopbackPeer.h"
 #include "TempWorkDir.h"
 #include "net_http_data.h"
@@ -253,8 +254,13 @@ TEST_F(HttpServerTest, ProcessRefusingOrThrowingClosesTheSession) {
         SCOPED_TRACE(row.first);
         Client client(port);
         const SessionId sid = Accept(client);
+        testing::internal::CaptureStdout();
         ASSERT_TRUE(client.Send(row.first));
-        ASSERT_TRUE(PumpUntilEof(client));
+        const bool bClosed = PumpUntilEof(client);
+        const std::string output = testing::internal::GetCapturedStdout();
+        ASSERT_TRUE(bClosed);
+        // Only the exception is told on standard output, without a line end.
+        EXPECT_EQ(row.second == std::string("0x50000") ? "http session exception : refused" : "", output);
         ASSERT_TRUE(PumpUntil(agent, [&] { return unit->events.back() == "delete " + std::to_string(sid); }));
         // Nothing behind the refused request is served.
         const std::string path = row.first + 4;
@@ -263,6 +269,29 @@ TEST_F(HttpServerTest, ProcessRefusingOrThrowingClosesTheSession) {
                           "abort " + std::to_string(sid) + " " + row.second, "delete " + std::to_string(sid)}),
                   tail);
     }
+}
+
+TEST(HttpSessionLog, TheUnitLogsEachReceiveOnceWhateverItHolds) {
+    TempWorkDir dir;
+    HttpUnit unit(nullptr);
+    NSNet::CHttpSession session(&unit);
+    unit.addSession(0, &session); // under its id (a prototype has 0), so that answers can be queued
+    auto receive = [&](const std::string& bytes) {
+        ASSERT_EQ(0, session.getInputBuffer().push(reinterpret_cast<const NSNet::BuffType*>(bytes.data()),
+                                                   static_cast<int>(bytes.size())));
+        session.onRecv();
+    };
+    // Three whole requests and the start of a fourth in one receive: one log of all of
+    // it; the next receive completes the fourth and is logged with it.
+    const std::string first = "GET /b HTTP/1.1\r\n\r\nGET /favicon.ico HTTP/1.1\r\n\r\nGET /c HTTP/1.1\r\n\r\nGET /d";
+    receive(first);
+    EXPECT_EQ((std::vector<std::string>{first}), unit.logged);
+    receive(" HTTP/1.1\r\n\r\n");
+    EXPECT_EQ((std::vector<std::string>{first, "GET /d HTTP/1.1\r\n\r\n"}), unit.logged);
+    EXPECT_EQ((Events{"add 0", "http 0 /b ", "http 0 /c ", "http 0 /d "}), unit.events);
+    EXPECT_TRUE(session.getInputBuffer().empty());
+    unit.popSession(0);
+    gSNetLogSink.Flush(); // the session lines go to this test's folder
 }
 
 TEST_F(HttpServerTest, RequestThatCannotFitTheInputBufferCloses) {

@@ -170,6 +170,8 @@ public:
     const tchar* GetFilePath() const { return m_szFilePath.GetCText(); }
     const tchar* GetLogName() const { return m_szLogName.GetCText(); }
     tint32 GetBufferedLength() const { return m_szBuf.GetLength(); }
+    // The statistics side buffer; null unless the channel is a STAT one.
+    const StatBuffer* GetStatBuffer() const { return m_pStatBuf; }
 
 private:
     // REQUIRES: m_bstMutex held. Reports a failure as "Verify" and returns: never throws.

@@ -8,11 +8,14 @@ namespace {
 
 const tuint32 UINT32_ALL = 0xFFFFFFFFu;
 
-// Milliseconds from a to b, in 64 bits (never through a double that could overflow).
+// Milliseconds from a to b, truncated, in 64 bits (never through a double that could
+// overflow). The microseconds are summed before the division: dividing their difference
+// alone rounds a negative one up and gave a result 1 ms high.
 tint64 MsBetween(const timeval& a, const timeval& b)
 {
-    return (static_cast<tint64>(b.tv_sec) - a.tv_sec) * 1000 +
-           (static_cast<tint64>(b.tv_usec) - a.tv_usec) / 1000;
+    const tint64 nUs = (static_cast<tint64>(b.tv_sec) - a.tv_sec) * 1000000 +
+                       (static_cast<tint64>(b.tv_usec) - a.tv_usec);
+    return nUs / 1000;
 }
 
 tuint32 SaturateU32(tint64 n)

@@ -1,5 +1,5 @@
 #pragma once
-// Helpers for looking at record images byte by byte.
+// Helpers for looking at record images byte by byte, and at the assert log.
 
 #include <gtest/gtest.h>
 
@@ -70,4 +70,26 @@ template <class T>
 T Val(T v)
 {
     return v;
+}
+
+// The assert log's records, each as "function | expression | message"; a record is
+// "\n[Assert]\n[file][line][function][expression]\n[message] (stamp)\n".
+inline std::vector<std::string> AssertRecords(const std::string& log)
+{
+    const std::string head = "\n[Assert]\n[";
+    std::vector<std::string> records;
+    for (size_t pos = log.find(head); pos != std::string::npos;)
+    {
+        const size_t begin = pos + head.size();
+        pos = log.find(head, begin);
+        const std::string rec = log.substr(begin, pos == std::string::npos ? std::string::npos : pos - begin);
+        const size_t eol = rec.find("]\n[");
+        const std::string first = rec.substr(0, eol);
+        const size_t funcBegin = first.find("][", first.find("][") + 2) + 2;
+        const size_t exprBegin = first.rfind("][");
+        const std::string message = rec.substr(eol + 3, rec.rfind("] (") - (eol + 3));
+        records.push_back(first.substr(funcBegin, exprBegin - funcBegin) + " | " + first.substr(exprBegin + 2) +
+                          " | " + message);
+    }
+    return records;
 }

@@ -71,6 +71,60 @@ TEST_F(EmailRecord, ConstructedZeroAndClearedImage)
     EXPECT_TRUE(ImageIs(ImageOf(*m_rec), {{0, 15, 0xFF}, {16, 23, 0}, {24, 47, 0xFF}, {48, 1561, 0}}));
 }
 
+TEST_F(EmailRecord, EachFieldAtItsOffsetBothWays)
+{
+    // Every field distinct, so that no two can trade places unseen in either direction.
+    AD_EMAILINFO mail;
+    mail.set_guid(0x0102030405060708ull);
+    mail.set_type(0x11121314);
+    mail.set_state(0x21222324);
+    mail.set_createtime(0x3132333435363738ll);
+    mail.set_globalguid(0x4142434445464748ull);
+    mail.set_senderguid(-2);
+    mail.set_receiverguid(0x6162636465666768ll);
+    mail.set_sender("from");
+    mail.set_receiver("to");
+    mail.set_title("title");
+    mail.set_content("body");
+    struct Row
+    {
+        const char* field;
+        size_t      offset;
+        std::string bytes;
+    };
+    const Row rows[] = {
+        {"guid", 0, std::string("\x08\x07\x06\x05\x04\x03\x02\x01", 8)},
+        {"type", 8, std::string("\x14\x13\x12\x11", 4)},
+        {"state", 12, std::string("\x24\x23\x22\x21", 4)},
+        {"createtime", 16, std::string("\x38\x37\x36\x35\x34\x33\x32\x31", 8)},
+        {"globalGuid", 24, std::string("\x48\x47\x46\x45\x44\x43\x42\x41", 8)},
+        {"senderGuid", 32, std::string("\xFE\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 8)},
+        {"receiverGuid", 40, std::string("\x68\x67\x66\x65\x64\x63\x62\x61", 8)},
+        {"sender", 48, "from" + std::string(76, '\0')},
+        {"receiver", 128, "to" + std::string(78, '\0')},
+        {"title", 208, "title" + std::string(36, '\0')},
+        {"content", 249, "body" + std::string(797, '\0')},
+    };
+
+    m_rec->CleanUp();
+    m_rec->GetFromInfo(mail);
+    const std::string image = ImageOf(*m_rec);
+    for (const Row& r : rows)
+    {
+        SCOPED_TRACE(r.field);
+        EXPECT_EQ(image.substr(r.offset, r.bytes.size()), r.bytes);
+    }
+
+    // A row laid out by hand reads back as the same mail.
+    std::unique_ptr<DBEmailData> byHand(new DBEmailData);
+    byHand->CleanUp();
+    for (const Row& r : rows)
+        memcpy(reinterpret_cast<char*>(byHand.get()) + r.offset, r.bytes.data(), r.bytes.size());
+    AD_EMAILINFO out;
+    byHand->SetIntoInfo(out);
+    EXPECT_EQ(out.DebugString(), mail.DebugString());
+}
+
 TEST_F(EmailRecord, TwoAttachmentsStoredAndReadBack)
 {
     AD_EMAILINFO in;

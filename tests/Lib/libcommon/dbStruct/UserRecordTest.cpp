@@ -259,7 +259,8 @@ TEST(FullUserData, NewCharacterState)
     strcpy(p->m_User.m_ClientCfg, "cfg");
     AddMail(*p, 1);
 
-    p->InitAsCreateNewChar(kGuid, "hero", "acc", 0, 0, 1000, 0);
+    // Every argument distinct, so that no two can trade places unseen.
+    p->InitAsCreateNewChar(kGuid, "hero", "acc", 2, 3, 1000, 40);
 
     const long long g = static_cast<long long>(kGuid);
     struct FieldRow
@@ -274,12 +275,12 @@ TEST(FullUserData, NewCharacterState)
         {"ex2 m_guid", static_cast<long long>(p->m_UserDataEx2.m_guid), g},
         {"ex3 m_guid", static_cast<long long>(p->m_UserDataEx3RealTime.m_guid), g},
         {"ex1 m_IsValid", p->m_UserDataEx1.m_IsValid, 1},
-        {"ex1 m_LuckyWheelCount", p->m_UserDataEx1.m_LuckyWheelCount, 0},
+        {"ex1 m_LuckyWheelCount", p->m_UserDataEx1.m_LuckyWheelCount, 3},
         {"ex2 m_CommonData[20]", p->m_UserDataEx2.m_CommonData[20], 200},
         {"m_HP", p->m_User.m_HP, 1000},
-        {"m_MP", p->m_User.m_MP, 0},
+        {"m_MP", p->m_User.m_MP, 40},
         {"m_Level", p->m_User.m_Level, 1},
-        {"m_Sex", p->m_User.m_Sex, 0},
+        {"m_Sex", p->m_User.m_Sex, 2},
         {"m_equipmentId", p->m_User.m_equipmentId, -1},
         {"m_ClientCfg[0]", p->m_User.m_ClientCfg[0], 0},
         {"item count", p->m_ItemPack.m_count, 0},
@@ -299,11 +300,13 @@ TEST(FullUserData, NewCharacterState)
     }
 
     std::string base = ImageOf(p->m_User);
+    EXPECT_EQ(base.substr(0, 80), "acc" + std::string(77, '\0'));
+    EXPECT_EQ(base.substr(88, 80), "hero" + std::string(76, '\0'));
     EXPECT_EQ(base.substr(168, 2), std::string("\x01\x00", 2));
-    EXPECT_EQ(base[174], 0);
+    EXPECT_EQ(base[174], 2);
     EXPECT_EQ(base.substr(1223, 4), std::string("\xFF\xFF\xFF\xFF", 4));
     EXPECT_EQ(base.substr(1227, 4), std::string("\xE8\x03\x00\x00", 4));
-    EXPECT_EQ(base.substr(1231, 4), std::string(4, '\0'));
+    EXPECT_EQ(base.substr(1231, 4), std::string("\x28\x00\x00\x00", 4));
     EXPECT_EQ(p->CalcCRC(), p->m_User.CalcCRC());
 }
 
@@ -327,27 +330,62 @@ TEST(FullUserData, CopyConstructorOwnsItsMails)
     EXPECT_EQ(second->m_emailPack.m_emailData.Get(0).guid(), 1u);
 }
 
-TEST(FullUserData, CopyFromFollowsThePartsRules)
+// Every byte-packed member of the record with a pattern of its own.
+void ScribbleMembers(DBFullUserData& rec, uint8_t seed)
+{
+    Scribble(rec.m_User, seed);
+    Scribble(rec.m_UserDataEx1, seed + 1);
+    Scribble(rec.m_UserDataEx2, seed + 2);
+    Scribble(rec.m_UserDataEx3RealTime, seed + 3);
+    Scribble(rec.m_ItemPack, seed + 4);
+    Scribble(rec.m_CurrencyPack, seed + 5);
+    Scribble(rec.m_shopPack, seed + 6);
+    Scribble(rec.m_matchData, seed + 7);
+    Scribble(rec.m_scrapCard, seed + 8);
+}
+
+TEST(FullUserData, CopyFromCopiesEveryMember)
 {
     auto src = Make<DBFullUserData>();
     auto dst = Make<DBFullUserData>();
-    src->InitAsCreateNewChar(kGuid, "hero", "acc", 0, 3, 1000, 0);
+    ScribbleMembers(*src, 10);
+    ScribbleMembers(*dst, 100);
+    // The base part's texts end inside their fields, so its copy is byte for byte but
+    // for the checksum member, which keeps the destination's value.
+    DBCopyText(src->m_User.m_AccName, sizeof(src->m_User.m_AccName), "acc");
+    DBCopyText(src->m_User.m_CharName, sizeof(src->m_User.m_CharName), "hero");
+    DBCopyText(src->m_User.m_ClientCfg, sizeof(src->m_User.m_ClientCfg), "cfg");
     src->m_User.m_CRC = 42;
-    src->m_ItemPack.m_count = 2;
-    src->m_ItemPack.m_data[200].m_typeId = 9;  // beyond the count: copied too
-    src->m_shopPack.m_data[3].m_discount = 8;
+    dst->m_User.m_CRC = 7;
     AddMail(*src, 5);
     AddMail(*dst, 6);
     AddMail(*dst, 7);
-    dst->m_User.m_CRC = 7;
 
+    DBBaseUserData expectedBase = src->m_User;
+    expectedBase.m_CRC = 7;
     dst->CopyFrom(*src);
-    EXPECT_EQ(dst->GetGuid(), static_cast<long long>(kGuid));
-    EXPECT_EQ(Val(dst->m_User.m_CRC), 7u);
-    EXPECT_EQ(ImageOf(dst->m_UserDataEx1), ImageOf(src->m_UserDataEx1));
-    EXPECT_EQ(ImageOf(dst->m_ItemPack), ImageOf(src->m_ItemPack));
-    EXPECT_EQ(ImageOf(dst->m_shopPack), ImageOf(src->m_shopPack));
-    EXPECT_EQ(ImageOf(dst->m_scrapCard), ImageOf(src->m_scrapCard));
+
+    const struct
+    {
+        const char* member;
+        std::string copied;
+        std::string expected;
+    } rows[] = {
+        {"m_User", ImageOf(dst->m_User), ImageOf(expectedBase)},
+        {"m_UserDataEx1", ImageOf(dst->m_UserDataEx1), ImageOf(src->m_UserDataEx1)},
+        {"m_UserDataEx2", ImageOf(dst->m_UserDataEx2), ImageOf(src->m_UserDataEx2)},
+        {"m_UserDataEx3RealTime", ImageOf(dst->m_UserDataEx3RealTime), ImageOf(src->m_UserDataEx3RealTime)},
+        {"m_ItemPack", ImageOf(dst->m_ItemPack), ImageOf(src->m_ItemPack)},  // rows past the count too
+        {"m_CurrencyPack", ImageOf(dst->m_CurrencyPack), ImageOf(src->m_CurrencyPack)},
+        {"m_shopPack", ImageOf(dst->m_shopPack), ImageOf(src->m_shopPack)},
+        {"m_matchData", ImageOf(dst->m_matchData), ImageOf(src->m_matchData)},
+        {"m_scrapCard", ImageOf(dst->m_scrapCard), ImageOf(src->m_scrapCard)},
+    };
+    for (const auto& r : rows)
+    {
+        SCOPED_TRACE(r.member);
+        EXPECT_TRUE(r.copied == r.expected);
+    }
     ASSERT_EQ(dst->m_emailPack.m_emailData.size(), 1);
     EXPECT_EQ(dst->m_emailPack.m_emailData.Get(0).guid(), 5u);
 

@@ -843,7 +843,7 @@ tuint32 SocketOutputStream::Flush()
 
 void _Xor(tchar* pContent, tuint32 nSize)
 {
-    // The expression texts are the ones this report has always carried.
+    // Reported by hand: the expression text reads "null_ptr", not the code's nullptr.
     if (pContent == nullptr) {
         _do_assert_(__FILE__, __LINE__, __PRETTY_FUNCTION__, "pContent != null_ptr", "", true);
         return;
