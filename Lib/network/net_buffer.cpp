@@ -201,6 +201,46 @@ const BuffType* CNetBuffer::headRun(tuint32& runLength) const {
     return m_buffer + m_head;
 }
 
+int CNetBuffer::growFrom(tuint32 length) {
+    const tuint64 need = static_cast<tuint64>(length) + 1; // the one free byte
+    if (need <= m_capacity) {
+        return 0;
+    }
+    if (m_capacity == 0 || need > m_maxCapacity) {
+        return -1;
+    }
+    const tuint64 newCapacity =
+        std::min<tuint64>((need + m_capacity - 1) / m_capacity * m_capacity, m_maxCapacity);
+    BuffType* block = static_cast<BuffType*>(std::malloc(static_cast<size_t>(newCapacity)));
+    if (block == nullptr) {
+        return -1;
+    }
+    tuint32 held = size();
+    peek(block, held);
+    std::free(m_buffer);
+    m_buffer = block;
+    m_capacity = static_cast<tuint32>(newCapacity);
+    m_head = 0;
+    m_tail = held;
+    return 0;
+}
+
+bool CNetBuffer::shrink(tuint32 capacity) {
+    if (!empty() || capacity == 0 || capacity >= m_capacity) {
+        return false;
+    }
+    BuffType* block = static_cast<BuffType*>(std::malloc(capacity));
+    if (block == nullptr) {
+        return false;
+    }
+    std::free(m_buffer);
+    m_buffer = block;
+    m_capacity = capacity;
+    m_head = 0;
+    m_tail = 0;
+    return true;
+}
+
 void CNetBuffer::setMaxCapacity(tuint32 maxCapacity) {
     m_maxCapacity = std::min(maxCapacity, Buffer_Max_Capacity);
 }

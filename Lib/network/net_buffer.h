@@ -15,9 +15,9 @@ namespace NSNet {
 //
 // Invariants: head, tail < capacity; size() = (tail + capacity - head) mod capacity,
 // at most capacity - 1; remain() = capacity - size() - 1; empty is head == tail, full
-// is (tail + 1) mod capacity == head. The block never shrinks and grows only in push
-// (or reserve), never past maxCapacity(). A capacity of 0 means the block could not
-// be had: such a buffer holds nothing and refuses every push.
+// is (tail + 1) mod capacity == head. The block grows only in push (or reserve), never
+// past maxCapacity(), and shrinks only through shrink() while empty. A capacity of 0
+// means the block could not be had: such a buffer holds nothing and refuses every push.
 // Sizes are computed in 64 bits, so no index arithmetic can overflow.
 //
 // Owns its block (malloc/free). Not copyable; not thread-safe: a buffer belongs to one
@@ -70,6 +70,16 @@ public:
     tuint32 head() const { return m_head; }
     tuint32 tail() const { return m_tail; }
     tuint32 maxCapacity() const { return m_maxCapacity; }
+    // Makes room for length bytes counted from the head. When the block holds fewer than
+    // length + 1 bytes, a new one (the smallest whole multiple of the current capacity
+    // above length, within maxCapacity()) takes the held bytes at its start, so that they
+    // and the rest of the length bytes lie in one run. 0, or -1 (no change) when length
+    // is beyond maxCapacity() - 1 or the block cannot be had.
+    int growFrom(tuint32 length);
+    // REQUIRES: empty(). Gives a grown block back: a new block of capacity bytes
+    // (below the current capacity) replaces it. false, and no change, when the buffer
+    // holds bytes, the capacity is not smaller or 0, or the block cannot be had.
+    bool shrink(tuint32 capacity);
     // Bounds later growth; clamped to Buffer_Max_Capacity. A buffer already larger
     // keeps its block but does not grow.
     void setMaxCapacity(tuint32 maxCapacity);

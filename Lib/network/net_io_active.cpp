@@ -58,9 +58,9 @@ INetIo* CActiveIo::open(INetSession& prototype, const SocketInfo* info, INetIo* 
     if (si.type != SocketType_TCP) {
         return nullptr;
     }
-    // inet_addr would turn unreadable text into 0.0.0.0 and connect there silently.
+    // Text that cannot be read is refused: it must not become 0.0.0.0 and connect there.
     tuint32 addrNetOrder = 0;
-    if (!parseDottedIPv4(si.address, addrNetOrder)) {
+    if (!parseIPv4Address(si.address, addrNetOrder)) {
         CacheLog(gSNetLogSink, "[CActiveIo::open] error address:%s...", si.address.c_str());
         return nullptr;
     }

@@ -22,7 +22,7 @@ public:
     // Blocking TCP connect to info's address and port, then non-blocking; the prototype
     // is cloned into the live session and its stream io registered with reactor for
     // input and output (which opens the session). Null on any failure; only a refused
-    // connect or an address that is not dotted-decimal IPv4 writes a log line.
+    // connect or an address that inet_aton cannot read writes a log line.
     static INetIo* open(INetSession& prototype, const SocketInfo* info, INetIo* reactor);
     // out = in with the defaults: type TCP, 87380-byte buffers, backlog 128. Always true.
     static bool loadSocketInfo(SocketInfo& out, INetSession& session, const SocketInfo* in);

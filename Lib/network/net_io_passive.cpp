@@ -37,9 +37,10 @@ INetIo* CPassiveIo::open(INetSession& prototype, const SocketInfo* info, INetIo*
     if (si.type != SocketType_TCP && si.type != SocketType_HTTP) {
         return nullptr;
     }
-    // An empty address listens on every address; other text must be dotted IPv4.
+    // An empty address listens on every address; other text must read as an IPv4
+    // address: text that cannot be read is refused, not taken for "any address".
     tuint32 addrNetOrder = htonl(INADDR_ANY);
-    if (!si.address.empty() && !parseDottedIPv4(si.address, addrNetOrder)) {
+    if (!si.address.empty() && !parseIPv4Address(si.address, addrNetOrder)) {
         CacheLog(gSNetLogSink, "[CPassiveIo::open] error address:%s...", si.address.c_str());
         return nullptr;
     }

@@ -21,8 +21,10 @@ public:
     bool pollClose() override;
     int close() override;
 
-    // Listening TCP socket registered with reactor for input; null on failure. A
-    // failed bind or listen is an assertion report ("bind port failed", "listen failed").
+    // Listening TCP socket registered with reactor for input; null on failure (an
+    // address that inet_aton cannot read is refused with a log line; an empty one
+    // listens on every address). A failed bind or listen is an assertion report
+    // ("bind port failed", "listen failed").
     static INetIo* open(INetSession& prototype, const SocketInfo* info, INetIo* reactor);
     static bool loadSocketInfo(SocketInfo& out, INetSession& session, const SocketInfo* in);
 

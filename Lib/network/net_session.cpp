@@ -5,6 +5,7 @@
 #include "net_io.h"
 #include "net_unit.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <cstdio>
 #include <cstdlib>
@@ -34,7 +35,8 @@ INetSession::INetSession(INetIo* netIo)
 
 INetSession::INetSession(INetIo* netIo, tuint32 buffSize)
     : m_netIo(netIo), m_inputBuff(buffSize), m_outputBuff(buffSize), m_sessionId(0) {
-    // The input buffer keeps its size: a frame must fit in it whole.
+    // The input buffer keeps its size unless a session type says otherwise: an HTTP
+    // request announces no length, so growing it would only let a client hold memory.
     m_inputBuff.setMaxCapacity(m_inputBuff.capacity());
     m_outputBuff.setMaxCapacity(Output_Buffer_Max_Capacity);
 }
@@ -142,11 +144,28 @@ void INetUnitSession::resetNetUnit(INetUnit* unit) {
 
 // ---- CProtocolSession -----------------------------------------------------
 
-CProtocolSession::CProtocolSession(INetUnit* unit) : INetUnitSession(unit, CNetBuffer::Buffer_Init_Capacity) {}
+CProtocolSession::CProtocolSession(INetUnit* unit) : CProtocolSession(unit, CNetBuffer::Buffer_Init_Capacity) {}
 
-CProtocolSession::CProtocolSession(INetUnit* unit, tuint32 buffSize) : INetUnitSession(unit, buffSize) {}
+CProtocolSession::CProtocolSession(INetUnit* unit, tuint32 buffSize)
+    : INetUnitSession(unit, buffSize), m_inputCapacity(m_inputBuff.capacity()) {
+    // A frame announces its length, so the input may grow to it (the clones take the bound).
+    m_inputBuff.setMaxCapacity(std::max<tuint32>(m_inputBuff.capacity(), Input_Buffer_Max_Capacity));
+}
 
 INetSession* CProtocolSession::clone() const { return new CProtocolSession(*this); }
+
+int CProtocolSession::refuseFrame(const char* szWhy, tuint32 length, tuint32 protocolId) {
+    // Reading goes on after a close until the kernel has nothing more: one line per session.
+    if (m_netIo == nullptr || m_netIo->getStatus() != INetIo::enClose) {
+        const CNetBuffer& in = m_inputBuff;
+        CacheLog(gSNetLogSink,
+                 "[CProtocolSession::onRecv] %s...size:%u, limit:%u, sessionId:%u, protocolId:%u, netName:%s", szWhy,
+                 length, std::max(in.capacity(), in.maxCapacity()) - 1, m_sessionId, protocolId,
+                 identification().c_str());
+        close(enClose_OnRecvFrame);
+    }
+    return -3;
+}
 
 int CProtocolSession::onRecv() {
     CNetBuffer& in = m_inputBuff;
@@ -156,6 +175,9 @@ int CProtocolSession::onRecv() {
     for (;;) {
         const tuint32 held = in.size();
         if (held < Frame_Header_Size) {
+            if (held == 0 && in.capacity() > m_inputCapacity) {
+                in.shrink(m_inputCapacity); // the large frame is out: give its block back
+            }
             if (!in.full()) {
                 return 0;
             }
@@ -183,16 +205,14 @@ int CProtocolSession::onRecv() {
                      length, m_sessionId, protocolId, identification().c_str());
             return -3;
         }
-        // The input buffer never grows, so such a frame could never complete: without
-        // this the connection would stall for ever. Reported once per session.
-        if (length > in.capacity() - 1) {
-            if (m_netIo == nullptr || m_netIo->getStatus() != INetIo::enClose) {
-                CacheLog(gSNetLogSink,
-                         "[CProtocolSession::onRecv] frame too long...size:%u, limit:%u, sessionId:%u, protocolId:%u, netName:%s",
-                         length, in.capacity() - 1, m_sessionId, protocolId, identification().c_str());
-                close(enClose_OnRecvFrame);
-            }
-            return -3;
+        if (length > std::max(in.capacity(), in.maxCapacity()) - 1) {
+            // It could never complete: without this the connection would stall for ever.
+            return refuseFrame("frame too long", length, protocolId);
+        }
+        // Grown once per frame, when its header arrives; the reads that follow go
+        // straight into the new block, and the frame lies in one run from the head.
+        if (length > in.capacity() - 1 && in.growFrom(length) != 0) {
+            return refuseFrame("no memory for frame", length, protocolId);
         }
         if (held < length) {
             return 0;

@@ -108,9 +108,14 @@ protected:
 
 // Session of a net unit: cuts the input into frames (4-byte big-endian total length,
 // 2-byte big-endian packet id, body) and hands each to the unit's process.
+// The input buffer keeps the size it was made with until a header announces a frame
+// longer than it holds: then it grows once, to hold that whole frame in one run, up to
+// Input_Buffer_Max_Capacity (a longer frame closes the session with enClose_OnRecvFrame).
+// The grown block is given back as soon as the buffer is empty again, so that a
+// connection that once received a large frame does not keep its memory.
 class CProtocolSession : public INetUnitSession {
 public:
-    enum { Frame_Header_Size = 6 };
+    enum { Frame_Header_Size = 6, Input_Buffer_Max_Capacity = Output_Buffer_Max_Capacity };
 
     explicit CProtocolSession(INetUnit* unit);
     CProtocolSession(INetUnit* unit, tuint32 buffSize);
@@ -118,6 +123,12 @@ public:
 
     int onRecv() override;
     INetSession* clone() const override;
+
+private:
+    // Closes the session for a frame it cannot receive, with one network-log line.
+    int refuseFrame(const char* szWhy, tuint32 length, tuint32 protocolId);
+
+    tuint32 m_inputCapacity; // the input buffer's size as made; a grown block returns to it
 };
 
 // Session of an HTTP listener: reads each complete GET or POST request from the input

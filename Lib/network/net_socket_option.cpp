@@ -87,9 +87,12 @@ bool socketClone(SOCKET source, int& target) {
     return target != -1;
 }
 
-bool parseDottedIPv4(const std::string& text, tuint32& addrNetOrder) {
+bool parseIPv4Address(const std::string& text, tuint32& addrNetOrder) {
+    if (text.find('\0') != std::string::npos) {
+        return false; // inet_aton would read only the part before it
+    }
     in_addr addr;
-    if (::inet_pton(AF_INET, text.c_str(), &addr) != 1) {
+    if (::inet_aton(text.c_str(), &addr) == 0) {
         return false;
     }
     addrNetOrder = addr.s_addr;

@@ -28,8 +28,10 @@ bool getBytesReadableOnSocket(SOCKET fd, unsigned long& value);
 bool socketDefaultInit(SOCKET fd);
 // target = dup(source).
 bool socketClone(SOCKET source, int& target);
-// Strict dotted-decimal IPv4 ("a.b.c.d") into a network-order address; false for any
-// other text (host names, short or hex forms, empty text).
-bool parseDottedIPv4(const std::string& text, tuint32& addrNetOrder);
+// An IPv4 address as inet_aton reads it (dotted decimal, and the shorter, octal and
+// hexadecimal forms such as "127.1", "010.0.0.1" or "0x7f.0.0.1") into a network-order
+// address. false for text it cannot read: host names, empty text, a NUL inside. No
+// name is looked up.
+bool parseIPv4Address(const std::string& text, tuint32& addrNetOrder);
 
 } // namespace NSNet

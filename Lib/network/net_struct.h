@@ -18,7 +18,7 @@ enum SocketType {
 // defaults (see CActiveIo::loadSocketInfo).
 struct _stSocketInfo {
     int type;            // SocketType
-    std::string address; // dotted-decimal IPv4; host names are not resolved
+    std::string address; // IPv4 address as inet_aton reads it; host names are not resolved
     tuint16 port;        // host order
     int reuseAddress;    // SO_REUSEADDR
     int keepAlive;       // TCP keep-alive

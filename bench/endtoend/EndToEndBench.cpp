@@ -7,7 +7,7 @@
 //   the same sender paced as a worker is (1460-byte steps, 1 ms sleep when the socket is
 //   full): the ceiling of the robot's own pacing.
 // memory: resident memory per simulated player at 1,000 and 10,000 players, against the
-//   size of the player's record.
+//   size of the player's record, once every creation of the burst has reached the agent.
 // startup: start-up time with every declared table at its largest sample size.
 // Each run uses its own temporary working folder, removed afterwards.
 
@@ -315,6 +315,12 @@ void Memory()
             fprintf(stderr, "no registration\n");
             continue;
         }
+        // The burst waits in the players beyond the output buffer's bound and leaves as
+        // the agent reads: every creation is in once the last one is.
+        if (!WaitFor([&] { return agent->Totals().nCreateChar >= uint64_t(players); }, 120)) {
+            fprintf(stderr, "%llu of %d creations arrived\n", static_cast<unsigned long long>(agent->Totals().nCreateChar),
+                    players);
+        }
         // Settled: the resident size no longer grows for a second.
         long last = -1, rss = robot.RssKiB();
         auto deadline = Clock::now() + std::chrono::seconds(120);
@@ -329,7 +335,7 @@ void Memory()
             continue;
         }
         double perPlayer = double(rss - base) / players;
-        // Creations that reached the agent: a burst beyond the output buffer's bound is cut.
+        // Creations that reached the agent.
         printf("%8d %14.1f %16.1f %14.2f %12llu\n", players, double(rss) / 1024, perPlayer,
                perPlayer * 1024 / double(record), static_cast<unsigned long long>(agent->Totals().nCreateChar));
         fflush(stdout);

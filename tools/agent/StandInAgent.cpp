@@ -10,6 +10,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
@@ -24,10 +25,17 @@ enum : uint16_t {
     PID_DA_REGIST = 2,
     PID_AD_GUID_SAVE = 3,
     PID_AD_USERSAVE = 4,
+    PID_DA_USERSAVE = 5,
     PID_AD_USERLOAD = 6,
+    PID_DA_USERLOAD = 7,
 };
 
 constexpr size_t kReadChunk = 256 * 1024;
+// Answers not yet taken by the peer above which its requests wait in the kernel: a
+// client that stops reading must not make the agent grow without end.
+constexpr size_t kMaxPendingOut = 8u * 1024u * 1024u;
+// The robot names its characters' accounts with the creation time in seconds appended.
+constexpr size_t kTimeDigits = 10;
 
 uint32_t ReadBE32(const char* p)
 {
@@ -49,6 +57,33 @@ int PeekSaveType(const char* pBody, uint32_t nLen)
         return pBody[1];
     }
     return 0;
+}
+
+// The account name of a record image (DBBaseUserData): at most 80 bytes from offset 0,
+// up to the first NUL.
+std::string RecordAccount(const std::string& strBase)
+{
+    const size_t n = std::min<size_t>(strBase.size(), 80);
+    return std::string(strBase.data(), strnlen(strBase.data(), n));
+}
+
+// The account without the ten digits of a time at its end; empty when it has none.
+std::string AccountWithoutTime(const std::string& strAccount)
+{
+    if (strAccount.size() <= kTimeDigits ||
+        strAccount.find_first_not_of("0123456789", strAccount.size() - kTimeDigits) != std::string::npos) {
+        return std::string();
+    }
+    return strAccount.substr(0, strAccount.size() - kTimeDigits);
+}
+
+void AppendVarint(std::string& out, uint64_t v)
+{
+    while (v >= 0x80) {
+        out.push_back(char((v & 0x7F) | 0x80));
+        v >>= 7;
+    }
+    out.push_back(char(v));
 }
 
 void SetNonBlocking(int fd)
@@ -86,6 +121,9 @@ struct StandInAgent::Conn {
     std::string strIn;   // bytes read, not yet cut into frames
     size_t nInHead = 0;  // start of the unconsumed part of strIn
     std::string strOut;  // replies not yet written
+    size_t nOutHead = 0; // start of the unwritten part of strOut
+
+    size_t PendingOut() const { return strOut.size() - nOutHead; }
 };
 
 StandInAgent::StandInAgent(const AgentOptions& opts) : m_opts(opts) {}
@@ -182,7 +220,9 @@ ServerStats StandInAgent::Totals() const
     for (const auto& kv : m_mapStats) {
         const ServerStats& s = kv.second;
         t.nConnections += s.nConnections;
-        t.nAccepted += s.nAccepted;
+        if (kv.first < 0) {
+            t.nAccepted += s.nAccepted; // every connection is counted there once
+        }
         t.nRegist += s.nRegist;
         t.nCreateChar += s.nCreateChar;
         t.nUserSave += s.nUserSave;
@@ -191,6 +231,7 @@ ServerStats StandInAgent::Totals() const
         t.nOther += s.nOther;
         t.nBytes += s.nBytes;
         t.nMalformed += s.nMalformed;
+        t.nLoadFound += s.nLoadFound;
     }
     return t;
 }
@@ -235,8 +276,8 @@ void StandInAgent::RunLoop()
         fds.push_back({m_aWake[0], POLLIN, 0});
         fds.push_back({m_nListenFd, POLLIN, 0});
         for (Conn* c : m_vecConns) {
-            short ev = POLLIN;
-            if (!c->strOut.empty()) {
+            short ev = c->PendingOut() < kMaxPendingOut ? POLLIN : 0;
+            if (c->PendingOut() > 0) {
                 ev |= POLLOUT;
             }
             fds.push_back({c->fd, ev, 0});
@@ -368,7 +409,10 @@ void StandInAgent::HandleFrame(Conn& c, uint16_t nPacketId, const char* pFrame, 
     const int nBody = int(nSize - 6);
     enum { K_REGIST, K_CREATE, K_SAVE, K_LOAD, K_GUIDSAVE, K_OTHER } kind = K_OTHER;
     bool bMalformed = false;
+    const bool bDecode = !m_opts.bCounting || m_opts.bAnswer;
     AD_REGIST regist;
+    AD_USERSAVE save;
+    AD_USERLOAD load;
 
     switch (nPacketId) {
     case PID_AD_REGIST:
@@ -376,22 +420,20 @@ void StandInAgent::HandleFrame(Conn& c, uint16_t nPacketId, const char* pFrame, 
         bMalformed = !regist.ParseFromArray(pBody, nBody);
         break;
     case PID_AD_USERSAVE:
-        if (m_opts.bCounting) {
+        if (!bDecode) {
             int t = PeekSaveType(pBody, uint32_t(nBody));
             kind = t == 1 ? K_CREATE : (t == 2 ? K_SAVE : K_OTHER);
         } else {
-            AD_USERSAVE msg;
-            bMalformed = !msg.ParseFromArray(pBody, nBody);
+            bMalformed = !save.ParseFromArray(pBody, nBody);
             if (!bMalformed) {
-                kind = msg.savetype() == 1 ? K_CREATE : (msg.savetype() == 2 ? K_SAVE : K_OTHER);
+                kind = save.savetype() == 1 ? K_CREATE : (save.savetype() == 2 ? K_SAVE : K_OTHER);
             }
         }
         break;
     case PID_AD_USERLOAD:
         kind = K_LOAD;
-        if (!m_opts.bCounting) {
-            AD_USERLOAD msg;
-            bMalformed = !msg.ParseFromArray(pBody, nBody);
+        if (bDecode) {
+            bMalformed = !load.ParseFromArray(pBody, nBody);
         }
         break;
     case PID_AD_GUID_SAVE:
@@ -413,8 +455,13 @@ void StandInAgent::HandleFrame(Conn& c, uint16_t nPacketId, const char* pFrame, 
             from.nConnections--;
         }
         c.nServerId = regist.serverid();
-        m_mapStats[c.nServerId].nConnections++;
+        ServerStats& to = m_mapStats[c.nServerId];
+        to.nConnections++;
+        to.nAccepted++;
     }
+
+    const bool bAnswer = m_opts.bAnswer && !bMalformed;
+    const bool bLoadFound = bAnswer && kind == K_LOAD && m_mapSaved.count(load.account()) > 0;
 
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -427,7 +474,10 @@ void StandInAgent::HandleFrame(Conn& c, uint16_t nPacketId, const char* pFrame, 
             case K_REGIST: s.nRegist++; break;
             case K_CREATE: s.nCreateChar++; break;
             case K_SAVE: s.nUserSave++; break;
-            case K_LOAD: s.nUserLoad++; break;
+            case K_LOAD:
+                s.nUserLoad++;
+                s.nLoadFound += bLoadFound ? 1 : 0;
+                break;
             case K_GUIDSAVE: s.nGuidSave++; break;
             case K_OTHER: s.nOther++; break;
             }
@@ -448,8 +498,13 @@ void StandInAgent::HandleFrame(Conn& c, uint16_t nPacketId, const char* pFrame, 
         }
     }
 
+    // Counted first: whoever reads an answer finds the request in the counts.
     if (kind == K_REGIST && !bMalformed) {
         AnswerRegist(c, regist);
+    } else if (bAnswer && nPacketId == PID_AD_USERSAVE) {
+        AnswerSave(c, save);
+    } else if (bAnswer && kind == K_LOAD) {
+        AnswerLoad(c, load);
     }
 }
 
@@ -495,6 +550,40 @@ void StandInAgent::AnswerRegist(Conn& c, const ::AD_REGIST& req)
     Queue(c, PID_DA_REGIST, body);
 }
 
+void StandInAgent::AnswerSave(Conn& c, const ::AD_USERSAVE& req)
+{
+    const std::string strAccount = RecordAccount(req.userdata().ubdata());
+    auto saved = std::make_shared<const std::string>(req.userdata().SerializeAsString());
+    m_mapSaved[strAccount] = saved;
+    const std::string strBare = AccountWithoutTime(strAccount);
+    if (!strBare.empty()) {
+        m_mapSaved[strBare] = saved;
+    }
+    DA_USERSAVE rep;
+    rep.set_savetype(req.savetype());
+    rep.set_result(0);
+    rep.set_account(strAccount);
+    Queue(c, PID_DA_USERSAVE, rep.SerializeAsString());
+}
+
+void StandInAgent::AnswerLoad(Conn& c, const ::AD_USERLOAD& req)
+{
+    auto it = m_mapSaved.find(req.account());
+    DA_USERLOAD rep;
+    rep.set_usertype(req.usertype());
+    rep.set_result(it != m_mapSaved.end() ? 0 : 1);
+    rep.set_account(req.account());
+    std::string body = rep.SerializeAsString();
+    if (it != m_mapSaved.end()) {
+        // UserData (field 3, length-delimited) appended as it was saved: parsing and
+        // serialising 70 KB again would give the same bytes.
+        body.push_back(char((3 << 3) | 2));
+        AppendVarint(body, it->second->size());
+        body += *it->second;
+    }
+    Queue(c, PID_DA_USERLOAD, body);
+}
+
 void StandInAgent::Queue(Conn& c, uint16_t nPacketId, const std::string& strBody)
 {
     uint32_t nSize = uint32_t(strBody.size() + 6);
@@ -506,15 +595,25 @@ void StandInAgent::Queue(Conn& c, uint16_t nPacketId, const std::string& strBody
 
 bool StandInAgent::FlushOut(Conn& c)
 {
-    while (!c.strOut.empty()) {
-        ssize_t w = send(c.fd, c.strOut.data(), c.strOut.size(), MSG_NOSIGNAL);
+    bool ok = true;
+    while (c.PendingOut() > 0) {
+        ssize_t w = send(c.fd, c.strOut.data() + c.nOutHead, c.PendingOut(), MSG_NOSIGNAL);
         if (w > 0) {
-            c.strOut.erase(0, size_t(w));
+            c.nOutHead += size_t(w);
             continue;
         }
-        return w < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR);
+        ok = w < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR);
+        break;
     }
-    return true;
+    // Written bytes are dropped in bulk, not on every partial send.
+    if (c.nOutHead == c.strOut.size()) {
+        c.strOut.clear();
+        c.nOutHead = 0;
+    } else if (c.nOutHead > c.strOut.size() / 2) {
+        c.strOut.erase(0, c.nOutHead);
+        c.nOutHead = 0;
+    }
+    return ok;
 }
 
 void StandInAgent::CloseConn(Conn& c)
@@ -542,11 +641,11 @@ void PrintLine(FILE* out, const char* szWhat, int nServer, const ServerStats& s,
     }
     fprintf(out,
             "agent %s server %s: connections %llu, regist %llu, createchar %llu, usersave %llu, userload %llu, "
-            "guidsave %llu, other %llu, bytes %llu (%.2f MB), malformed %llu\n",
+            "guidsave %llu, other %llu, bytes %llu (%.2f MB), malformed %llu, new connections %llu\n",
             szWhat, szServer, (unsigned long long)nConnections, (unsigned long long)s.nRegist,
             (unsigned long long)s.nCreateChar, (unsigned long long)s.nUserSave, (unsigned long long)s.nUserLoad,
             (unsigned long long)s.nGuidSave, (unsigned long long)s.nOther, (unsigned long long)s.nBytes,
-            double(s.nBytes) / 1e6, (unsigned long long)s.nMalformed);
+            double(s.nBytes) / 1e6, (unsigned long long)s.nMalformed, (unsigned long long)s.nAccepted);
 }
 
 } // namespace
@@ -570,6 +669,7 @@ void StandInAgent::PrintSecond()
         d.nOther = cur.nOther - prev.nOther;
         d.nBytes = cur.nBytes - prev.nBytes;
         d.nMalformed = cur.nMalformed - prev.nMalformed;
+        d.nAccepted = cur.nAccepted - prev.nAccepted;
         PrintLine(m_opts.pOut, "1s", kv.first, d, cur.nConnections);
     }
     fflush(m_opts.pOut);

@@ -3,6 +3,12 @@
 // benchmarks. It listens on a loopback address, reads the 6-byte-header frames
 // (4-byte big-endian total length, 2-byte big-endian packet id, protobuf body) of any
 // size up to kMaxFrame, answers AD_REGIST with DA_REGIST and counts everything else.
+// In answer mode it also answers as an agent does: every AD_USERSAVE with DA_USERSAVE
+// (Result 0) and every AD_USERLOAD with DA_USERLOAD carrying the account's last saved
+// AD_USER_DATA (Result 0), or Result 1 and no data before a save. A save is filed under
+// the account name of its record (UBData); a record whose account ends in the ten digits
+// of a time in seconds (the robot's characters: account followed by creation time) is
+// filed under the account without them too, since the robot's loads name that one.
 //
 // Threads: Start() runs one I/O thread that alone touches the sockets. The public
 // getters, CloseConnections() and Stop() may be called from any thread; the shared
@@ -17,12 +23,16 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 class AD_REGIST;
+class AD_USERLOAD;
+class AD_USERSAVE;
 
 namespace NSAgent {
 
@@ -49,6 +59,7 @@ struct AgentOptions {
     Fault eFault = Fault::None;
     int nMissingType = 2;
     bool bCounting = false;   // count frames and bytes only, no protobuf decoding
+    bool bAnswer = false;     // answer saves and loads (decodes them even when counting)
     bool bRecord = false;     // keep the frames (bodies of the first nRecordBodies)
     size_t nRecordBodies = 256;
     bool bPrint = true;       // one line per server and second on pOut
@@ -58,7 +69,7 @@ struct AgentOptions {
 // Counters of one server (the ServerId of the connection's AD_REGIST; -1 before it).
 struct ServerStats {
     uint64_t nConnections = 0; // connections open now
-    uint64_t nAccepted = 0;    // connections ever accepted
+    uint64_t nAccepted = 0;    // server -1: connections ever accepted; else: ever registered as it
     uint64_t nRegist = 0;
     uint64_t nCreateChar = 0;  // AD_USERSAVE with SaveType 1
     uint64_t nUserSave = 0;    // AD_USERSAVE with SaveType 2
@@ -67,6 +78,7 @@ struct ServerStats {
     uint64_t nOther = 0;
     uint64_t nBytes = 0;       // frame bytes received, headers included
     uint64_t nMalformed = 0;   // bodies that do not decode, bad lengths
+    uint64_t nLoadFound = 0;   // answer mode: loads answered with saved data
 
     uint64_t Requests() const { return nRegist + nCreateChar + nUserSave + nUserLoad + nGuidSave + nOther; }
 };
@@ -101,6 +113,7 @@ public:
     void CloseConnections();
 
     std::map<int, ServerStats> Stats() const;
+    // The sums over all servers; nAccepted is the connections ever accepted.
     ServerStats Totals() const;
     std::vector<RecordedFrame> Frames() const;
     size_t FrameCount() const;
@@ -116,6 +129,8 @@ private:
     bool CutFrames(Conn& c);      // false: close the connection
     void HandleFrame(Conn& c, uint16_t nPacketId, const char* pFrame, uint32_t nSize);
     void AnswerRegist(Conn& c, const ::AD_REGIST& req);
+    void AnswerSave(Conn& c, const ::AD_USERSAVE& req);
+    void AnswerLoad(Conn& c, const ::AD_USERLOAD& req);
     void Queue(Conn& c, uint16_t nPacketId, const std::string& strBody);
     bool FlushOut(Conn& c);
     void CloseConn(Conn& c);
@@ -133,6 +148,8 @@ private:
     uint64_t m_nNextConn = 1;     // I/O thread only
     std::vector<Conn*> m_vecConns; // I/O thread only
     std::vector<char> m_vecRead;   // I/O thread only
+    // Answer mode: the last saved AD_USER_DATA (serialised) by account; I/O thread only.
+    std::unordered_map<std::string, std::shared_ptr<const std::string>> m_mapSaved;
 
     mutable std::mutex m_mutex; // guards the members below
     std::map<int, ServerStats> m_mapStats;

@@ -1,5 +1,5 @@
 // dravik_agent: the stand-in database agent as a program.
-//   dravik_agent [--host 127.0.0.1] [--port N] [--seconds N] [--count] [--quiet]
+//   dravik_agent [--host 127.0.0.1] [--port N] [--seconds N] [--count | --answer] [--quiet]
 //                [--fault MODE] [--missing-type T] [--serial T=V] [--carry T=V]
 //                [--port-file PATH]
 // SIGINT or SIGTERM stop it (printing the totals), SIGUSR1 closes every open connection.
@@ -23,7 +23,7 @@ namespace {
 void Usage()
 {
     fprintf(stderr,
-            "usage: dravik_agent [--host 127.0.0.1] [--port N] [--seconds N] [--count] [--quiet]\n"
+            "usage: dravik_agent [--host 127.0.0.1] [--port N] [--seconds N] [--count | --answer] [--quiet]\n"
             "                    [--fault none|noreply|malformed|empty|missingtype|shortserial|firstonly]\n"
             "                    [--missing-type T] [--serial T=V] [--carry T=V] [--port-file PATH]\n");
 }
@@ -85,6 +85,8 @@ int main(int argc, char** argv)
             ++i;
         } else if (a == "--count") {
             opts.bCounting = true;
+        } else if (a == "--answer") {
+            opts.bAnswer = true;
         } else if (a == "--quiet") {
             opts.bPrint = false;
         } else if (a == "--fault" && next) {
@@ -113,6 +115,12 @@ int main(int argc, char** argv)
         }
     }
 
+    if (opts.bCounting && opts.bAnswer) {
+        fprintf(stderr, "dravik_agent: --count and --answer exclude each other (answers need the decoded requests)\n");
+        Usage();
+        return 2;
+    }
+
     // Signals are taken synchronously below; block them before the I/O thread exists.
     sigset_t set;
     sigemptyset(&set);
@@ -127,7 +135,8 @@ int main(int argc, char** argv)
         fprintf(stderr, "dravik_agent: %s\n", strError.c_str());
         return 1;
     }
-    printf("agent listening on %s:%u%s\n", opts.strHost.c_str(), unsigned(agent.Port()), opts.bCounting ? " (counting)" : "");
+    printf("agent listening on %s:%u%s\n", opts.strHost.c_str(), unsigned(agent.Port()),
+           opts.bCounting ? " (counting)" : (opts.bAnswer ? " (answering saves and loads)" : ""));
     fflush(stdout);
     if (!strPortFile.empty()) {
         std::string tmp = strPortFile + ".tmp";

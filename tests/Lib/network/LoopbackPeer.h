@@ -12,9 +12,10 @@
 namespace nettest {
 
 // A TCP peer on 127.0.0.1 driven from the test's own thread: it listens on a free
-// port, accepts one connection, sends given bytes (whole, or in pieces between which
-// the test pumps the client), records what arrives, and closes normally (FIN), with a
-// reset (RST), or stays silent and never reads. Every wait is bounded.
+// port, accepts one connection (with TCP_NODELAY, so that pieces leave as sent), sends
+// given bytes (whole, or in pieces between which the test pumps the client), records
+// what arrives, and closes normally (FIN), with a reset (RST), or stays silent and never
+// reads. Every wait is bounded.
 class LoopbackPeer {
 public:
     LoopbackPeer();

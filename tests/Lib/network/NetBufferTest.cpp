@@ -202,3 +202,74 @@ TEST(NetBuffer, DirectRunsCoverTheFreeAndHeldBytes) {
     EXPECT_EQ(16u, buf.capacity());
     EXPECT_EQ("fgh", Peek(buf, 16));
 }
+
+TEST(NetBuffer, GrowFromPutsTheHeldBytesInOneRunAtTheStart) {
+    // Each row: a buffer of `capacity` with head at `skip` and `held` bytes, made to fit
+    // `length` bytes from its head; the expected capacity, or 0 for a refusal.
+    struct Row {
+        const char* name;
+        tuint32 capacity;
+        tuint32 bound;
+        tuint32 skip;
+        tuint32 held;
+        tuint32 length;
+        tuint32 expCapacity;
+    };
+    const Row rows[] = {
+        {"fits already: nothing changes", 8, 64, 3, 2, 7, 8},
+        {"one byte more: the next multiple", 8, 64, 0, 3, 8, 16},
+        {"wrapped bytes come out in order", 8, 64, 6, 4, 12, 16},
+        {"several multiples at once", 8, 64, 5, 2, 30, 32},
+        {"the multiple stops at the bound", 8, 20, 0, 2, 19, 20},
+        {"past the bound: refused", 8, 20, 0, 2, 20, 0},
+        {"71 KB frame in a 64 KiB block", 65536, 64u << 20, 65533, 6, 71000, 131072},
+        {"the largest frame below 64 MiB", 65536, 64u << 20, 0, 6, (64u << 20) - 1, 64u << 20},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CNetBuffer buf(row.capacity);
+        buf.setMaxCapacity(row.bound);
+        buf.commit(row.skip);
+        ASSERT_EQ(0, buf.skip(row.skip));
+        const std::string held = Filler('a', row.held);
+        ASSERT_EQ(0, Push(buf, held));
+        const tuint32 head = buf.head();
+        const int result = buf.growFrom(row.length);
+        if (row.expCapacity == 0) {
+            EXPECT_EQ(-1, result);
+            EXPECT_EQ(row.capacity, buf.capacity());
+            EXPECT_EQ(head, buf.head());
+        } else {
+            EXPECT_EQ(0, result);
+            EXPECT_EQ(row.expCapacity, buf.capacity());
+            if (row.expCapacity != row.capacity) {
+                EXPECT_EQ(0u, buf.head());
+                EXPECT_EQ(row.held, buf.tail());
+                tuint32 run = 0;
+                buf.tailRun(run);
+                EXPECT_GE(run, row.length - row.held) << "the rest fits behind the held bytes";
+            } else {
+                EXPECT_EQ(head, buf.head());
+            }
+        }
+        EXPECT_EQ(held, Peek(buf, buf.size()));
+    }
+}
+
+TEST(NetBuffer, ShrinkGivesAGrownBlockBackOnlyWhenEmpty) {
+    CNetBuffer buf(8);
+    ASSERT_EQ(0, Push(buf, Filler('a', 20)));
+    ASSERT_EQ(24u, buf.capacity());
+    EXPECT_FALSE(buf.shrink(8)) << "bytes held";
+    ASSERT_EQ(0, buf.skip(20));
+    EXPECT_FALSE(buf.shrink(0));
+    EXPECT_FALSE(buf.shrink(24)) << "not smaller";
+    EXPECT_EQ(24u, buf.capacity());
+    EXPECT_TRUE(buf.shrink(8));
+    EXPECT_EQ(8u, buf.capacity());
+    EXPECT_TRUE(buf.empty());
+    EXPECT_EQ(0u, buf.head());
+    ASSERT_EQ(0, Push(buf, "abcdefg"));
+    EXPECT_TRUE(buf.full());
+    EXPECT_EQ("abcdefg", Peek(buf, 8));
+}

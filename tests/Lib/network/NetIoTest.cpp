@@ -112,27 +112,43 @@ TEST(NetSocketOption, GettersSettersAndHelpers) {
     ::close(copy);
 }
 
-TEST(NetSocketOption, OnlyDottedDecimalAddressesParse) {
+TEST(NetSocketOption, AddressesReadAsInetAtonReadsThem) {
     struct Row {
         const char* text;
         bool ok;
         tuint32 hostOrder;
     };
     const Row rows[] = {
-        {"127.0.0.1", true, 0x7F000001u}, {"0.0.0.0", true, 0u},
-        {"255.255.255.255", true, 0xFFFFFFFFu}, {"10.1.2.3", true, 0x0A010203u},
-        {"localhost", false, 0}, {"127.1", false, 0}, {"", false, 0},
-        {"0x7f.0.0.1", false, 0}, {"256.0.0.1", false, 0}, {" 127.0.0.1", false, 0},
+        {"127.0.0.1", true, 0x7F000001u},
+        {"0.0.0.0", true, 0u},
+        {"255.255.255.255", true, 0xFFFFFFFFu}, // inet_addr's own "none" value
+        {"10.1.2.3", true, 0x0A010203u},
+        {"127.1", true, 0x7F000001u},
+        {"10.1.515", true, 0x0A010203u},
+        {"2130706433", true, 0x7F000001u},
+        {"0x7f.0.0.1", true, 0x7F000001u},
+        {"010.0.0.1", true, 0x08000001u},
+        {"0177.0.0.01", true, 0x7F000001u},
+        {"127.0.0.1 and words", true, 0x7F000001u}, // inet_aton stops at white space
+        {"localhost", false, 0},
+        {"", false, 0},
+        {"256.0.0.1", false, 0},
+        {"09.0.0.1", false, 0},
+        {" 127.0.0.1", false, 0},
         {"1.2.3.4.5", false, 0},
+        {"127.0.0.1x", false, 0},
+        {"4294967296", false, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
         tuint32 addr = 0;
-        EXPECT_EQ(row.ok, NSNet::parseDottedIPv4(row.text, addr));
+        EXPECT_EQ(row.ok, NSNet::parseIPv4Address(row.text, addr));
         if (row.ok) {
             EXPECT_EQ(row.hostOrder, ntohl(addr));
         }
     }
+    tuint32 addr = 0;
+    EXPECT_FALSE(NSNet::parseIPv4Address(std::string("127.0.0.1\0x", 11), addr)) << "a NUL inside";
 }
 
 TEST(NetSocketOption, IsConnectedServesHighDescriptors) {
@@ -304,10 +320,19 @@ TEST_F(NetStreamTest, ListenerAcceptsIntoTheSameReactor) {
     EXPECT_NE(std::string::npos, out.find("[bind port failed]"));
     EXPECT_NE(std::string::npos, m_dir->ReadLogs("assert").find("bind port failed"));
 
-    // Text that is not an address makes no listener.
+    // Text that is not an address makes no listener (it is not taken for "any"), with
+    // a log line; a short form is an address.
     info.address = "any";
     info.port = 0;
     EXPECT_EQ(nullptr, NSNet::CPassiveIo::open(prototype, &info, ReactorOf(unit)));
+    gSNetLogSink.Flush();
+    EXPECT_NE(std::string::npos, m_dir->ReadLogs("SNet").find("[CPassiveIo::open] error address:any..."));
+    info.address = "127.1";
+    NSNet::INetIo* shortForm = NSNet::CPassiveIo::open(prototype, &info, ReactorOf(unit));
+    ASSERT_NE(nullptr, shortForm);
+    len = sizeof(addr);
+    ASSERT_EQ(0, ::getsockname(shortForm->getSocket(), reinterpret_cast<sockaddr*>(&addr), &len));
+    EXPECT_EQ(0x7F000001u, ntohl(addr.sin_addr.s_addr));
 }
 
 TEST_F(NetStreamTest, FramesRoundTheBufferEndAreHandedOverWhole) {
@@ -343,4 +368,91 @@ TEST_F(NetStreamTest, FramesRoundTheBufferEndAreHandedOverWhole) {
         EXPECT_TRUE(in.empty());
         EXPECT_EQ(65536u, in.capacity());
     }
+}
+
+TEST_F(NetStreamTest, FramesLongerThanTheInputBufferGrowItOnceAndGiveItBack) {
+    // Each row: the head of an empty 65536-byte input buffer, a frame of `length` bytes
+    // pushed in pieces of `piece` bytes (each followed by onRecv), and the block it
+    // needs. The block changes once, when the header is complete, and returns to 65536
+    // bytes once the frame is out.
+    struct Row {
+        const char* name;
+        tuint32 head;
+        tuint32 length;
+        tuint32 piece;
+        tuint32 grown;
+    };
+    const Row rows[] = {
+        {"71 KB, the first piece fills the block", 0, 71000, 65535, 131072},
+        {"71 KB byte by byte", 0, 71000, 1, 131072},
+        {"header across the block's end, 1460-byte reads", 65533, 71000, 1460, 131072},
+        {"65536 bytes: one more than the block holds", 100, 65536, 1460, 131072},
+        {"1 MiB and a byte", 0, (1u << 20) + 1, 65535, 17u * 65536},
+    };
+    NSNet::CProtocolSession prototype(&unit);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        unit.frames.clear();
+        unit.events.clear();
+        std::unique_ptr<NSNet::INetSession> session(prototype.clone());
+        NSNet::CNetBuffer& in = session->getInputBuffer();
+        in.commit(row.head);
+        ASSERT_EQ(0, in.skip(row.head));
+        std::string body;
+        for (tuint32 i = 0; i + 6 < row.length; ++i) {
+            body.push_back(static_cast<char>(i * 13 + 1));
+        }
+        const std::string frame = nettest::Frame(7, body);
+        ASSERT_EQ(row.length, frame.size());
+
+        std::vector<tuint32> capacities = {in.capacity()};
+        tuint32 changedAt = 0;
+        for (tuint32 from = 0; from < frame.size(); from += row.piece) {
+            const tuint32 n = std::min<tuint32>(row.piece, static_cast<tuint32>(frame.size()) - from);
+            ASSERT_EQ(0, in.push(reinterpret_cast<const NSNet::BuffType*>(frame.data() + from), static_cast<int>(n)));
+            session->onRecv();
+            if (in.capacity() != capacities.back()) {
+                capacities.push_back(in.capacity());
+                changedAt = changedAt == 0 ? from + n : changedAt;
+            }
+        }
+        ASSERT_EQ(1u, unit.frames.size());
+        EXPECT_TRUE(unit.frames[0] == frame);
+        ASSERT_EQ(1u, unit.events.size()); // the frame, no abort
+        EXPECT_EQ(0u, unit.events[0].rfind("frame ", 0)) << unit.events[0];
+        EXPECT_EQ((std::vector<tuint32>{65536, row.grown, 65536}), capacities);
+        EXPECT_GE(changedAt, 6u) << "grown once the header was there";
+        EXPECT_LT(changedAt, 6u + row.piece) << "grown by the piece that completed the header";
+        EXPECT_TRUE(in.empty());
+    }
+}
+
+TEST_F(NetStreamTest, AGrownInputKeepsItsBlockWhileBytesWait) {
+    // A large frame and the start of the next one in one chunk: the large one is out,
+    // but the block stays for the bytes that wait; it goes back once they are out too.
+    NSNet::CProtocolSession prototype(&unit);
+    std::unique_ptr<NSNet::INetSession> session(prototype.clone());
+    NSNet::CNetBuffer& in = session->getInputBuffer();
+    const std::string large = nettest::Frame(3, std::string(80000, 'L'));
+    const std::string small = nettest::Frame(4, "small");
+    const std::string first = large + small.substr(0, 3);
+    ASSERT_EQ(0, in.push(reinterpret_cast<const NSNet::BuffType*>(first.data()), static_cast<int>(first.size())));
+    session->onRecv();
+    ASSERT_EQ(1u, unit.frames.size());
+    EXPECT_EQ(131072u, in.capacity());
+    EXPECT_EQ(3u, in.size());
+    const std::string rest = small.substr(3);
+    ASSERT_EQ(0, in.push(reinterpret_cast<const NSNet::BuffType*>(rest.data()), static_cast<int>(rest.size())));
+    session->onRecv();
+    ASSERT_EQ(2u, unit.frames.size());
+    EXPECT_EQ(nettest::Hex(small), nettest::Hex(unit.frames[1]));
+    EXPECT_EQ(65536u, in.capacity());
+
+    // The largest frame the bound allows: its header alone grows the block to 64 MiB and
+    // the session stays open; one byte more is refused (see the net unit's tests).
+    const std::string header("\x03\xff\xff\xff\x00\x05", 6);
+    ASSERT_EQ(0, in.push(reinterpret_cast<const NSNet::BuffType*>(header.data()), 6));
+    session->onRecv();
+    EXPECT_EQ(64u * 1024 * 1024, in.capacity());
+    EXPECT_EQ(2u, unit.events.size()); // the two frames, no abort
 }

@@ -209,10 +209,10 @@ TEST_F(NetUnitTest, BadAnnouncedLengthsCloseTheSession) {
          "[CProtocolSession::onRecv] error...size:5, sessionId:%u, protocolId:7, netName:RecordingUnit"},
         {"length 0", "00 00 00 00 00 08", false,
          "[CProtocolSession::onRecv] error...size:0, sessionId:%u, protocolId:8, netName:RecordingUnit"},
-        {"one byte above the input buffer", "00 01 00 00 00 09", true,
-         "[CProtocolSession::onRecv] frame too long...size:65536, limit:65535, sessionId:%u, protocolId:9, netName:RecordingUnit"},
+        {"one byte above the 64 MiB bound", "04 00 00 00 00 09", true,
+         "[CProtocolSession::onRecv] frame too long...size:67108864, limit:67108863, sessionId:%u, protocolId:9, netName:RecordingUnit"},
         {"largest length", "ff ff ff ff 00 0a", true,
-         "[CProtocolSession::onRecv] frame too long...size:4294967295, limit:65535, sessionId:%u, protocolId:10, netName:RecordingUnit"},
+         "[CProtocolSession::onRecv] frame too long...size:4294967295, limit:67108863, sessionId:%u, protocolId:10, netName:RecordingUnit"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -237,8 +237,39 @@ TEST_F(NetUnitTest, BadAnnouncedLengthsCloseTheSession) {
 
         char line[256];
         std::snprintf(line, sizeof(line), row.logText, sid);
-        EXPECT_NE(std::string::npos, NetLog().find(line)) << line;
+        const std::string log = NetLog();
+        const size_t at = log.find(line);
+        EXPECT_NE(std::string::npos, at) << line;
+        EXPECT_EQ(std::string::npos, log.find(line, at + 1)) << "one line per session";
     }
+}
+
+TEST_F(NetUnitTest, FramesAboveTheInitialInputBufferAreReceivedWhole) {
+    // 71 KB (a load answer carrying a whole character) and 1 MiB: the 65536-byte input
+    // buffer grows for each and gives its block back afterwards; the session stays.
+    const SessionId sid = ConnectAndAccept();
+    std::string stream;
+    std::vector<std::string> sent;
+    for (size_t size : {size_t(71000), size_t(1) << 20, size_t(40)}) {
+        std::string body;
+        for (size_t i = 0; i + 6 < size; ++i) {
+            body.push_back(static_cast<char>(i * 31 + size));
+        }
+        sent.push_back(Frame(12, body));
+        stream += sent.back();
+    }
+    size_t done = 0;
+    ASSERT_TRUE(PumpUntil(unit, [&] {
+        done += peer.SendSome(stream, done);
+        return unit.frames.size() == sent.size();
+    }));
+    for (size_t i = 0; i < sent.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(unit.frames[i] == sent[i]);
+    }
+    EXPECT_EQ((Events{"add 1", "frame 1 12 71000", "frame 1 12 1048576", "frame 1 12 40"}), unit.events);
+    ASSERT_NE(nullptr, unit.getSession(sid));
+    EXPECT_EQ(65536u, unit.getSession(sid)->getInputBuffer().capacity());
 }
 
 TEST_F(NetUnitTest, InputBufferTooSmallForAHeaderClosesTheSession) {
@@ -439,7 +470,7 @@ TEST_F(NetUnitTest, FailedConnectsDrawNoIdAndAreLogged) {
     EXPECT_EQ(0u, sid);
     ::close(holder);
 
-    const char* const badAddresses[] = {"localhost", "127.1", "", "0x7f.0.0.1", "256.0.0.1", "127.0.0.1 "};
+    const char* const badAddresses[] = {"localhost", "", "256.0.0.1", "127.0.0.1x", "09.0.0.1"};
     for (const char* address : badAddresses) {
         SCOPED_TRACE(address);
         NSNet::SocketInfo info;
@@ -455,10 +486,25 @@ TEST_F(NetUnitTest, FailedConnectsDrawNoIdAndAreLogged) {
     const std::string log = NetLog();
     EXPECT_NE(std::string::npos, log.find("[CActiveIo::connect_ex] error:111..."));
     EXPECT_NE(std::string::npos, log.find("[CActiveIo::open] error address:localhost..."));
-    EXPECT_NE(std::string::npos, log.find("[CActiveIo::open] error address:127.1..."));
+    EXPECT_NE(std::string::npos, log.find("[CActiveIo::open] error address:256.0.0.1..."));
 
     // Failed attempts draw no id: the first connection is still 1.
     EXPECT_EQ(1u, ConnectAndAccept());
+}
+
+TEST_F(NetUnitTest, EveryFormInetAtonReadsConnects) {
+    const char* const forms[] = {"127.0.0.1", "127.1", "2130706433", "0x7f.0.0.1", "0177.0.0.1", "127.0.0.1 "};
+    SessionId expected = 0;
+    for (const char* address : forms) {
+        SCOPED_TRACE(address);
+        NSNet::SocketInfo info;
+        info.address = address;
+        info.port = peer.Port();
+        SessionId sid = 0;
+        EXPECT_TRUE(unit.client(&info, sid, 0));
+        EXPECT_EQ(++expected, sid);
+        EXPECT_TRUE(peer.Accept());
+    }
 }
 
 TEST_F(NetUnitTest, PeerThatNeverReadsMeetsTheOutputBound) {

@@ -23,7 +23,8 @@ const tint32 GUID_TYPE_COUNT = 3; // characters 0, items 1, e-mails 2
 } // namespace
 
 Benchmark::Benchmark()
-    : m_ServerId(-1), m_maxPlayerNum(0), m_bInited(false), m_bGuidInited(false), m_mapPlayerSimulator(10)
+    : m_ServerId(-1), m_maxPlayerNum(0), m_bInited(false), m_bGuidInited(false), m_mapPlayerSimulator(10),
+      m_nCreationsSent(0)
 {
 }
 
@@ -48,6 +49,8 @@ bool Benchmark::Init(tint32 serverId, const ServerConfig& cfg)
     m_maxPlayerNum = cfg.playerNum;
     m_accPrefix = cfg.accPrefix;
     m_mapPlayerSimulator.clear();
+    m_vecPlayerOrder.clear();
+    m_nCreationsSent = 0;
     TcpClient::Connect(cfg.dbServerHost.c_str(), cfg.dbServerPort);
     return true;
 }
@@ -56,16 +59,22 @@ void Benchmark::Run()
 {
     try {
         for (;;) {
-            if (EnsureInited()) {
-                for (auto& kv : m_mapPlayerSimulator) {
-                    kv.second.Tick();
-                }
-            }
+            RunPass();
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     } catch (int) {
         // The report has already said why; an uncaught integer would abort instead.
         EndOnReport();
+    }
+}
+
+void Benchmark::RunPass()
+{
+    if (EnsureInited()) {
+        SendPendingCreations();
+        for (auto& kv : m_mapPlayerSimulator) {
+            kv.second.Tick();
+        }
     }
 }
 
@@ -126,8 +135,8 @@ void Benchmark::HandleDARegist(const NSNet::BuffType* buff, tuint32 len)
     }
 
     if (m_bGuidInited) {
-        // A registration answered again after a reconnect: the generators go on from where
-        // they are (a second Init would be a report) and the players keep their records.
+        // A registration answered again after a reconnect: nothing is initialised again
+        // (a second generator Init would be a report, a second burst new characters).
         m_bInited = true;
         return;
     }
@@ -181,6 +190,8 @@ void Benchmark::HandleDARegist(const NSNet::BuffType* buff, tuint32 len)
 void Benchmark::OnInited()
 {
     m_mapPlayerSimulator.clear();
+    m_vecPlayerOrder.clear();
+    m_nCreationsSent = 0;
     for (tint32 i = 0; i < m_maxPlayerNum; ++i) {
         std::string name = m_accPrefix + std::to_string(i);
         // Built in its place in the map rather than copied in (a 67 KB record and 30 mails
@@ -188,9 +199,20 @@ void Benchmark::OnInited()
         auto inserted = m_mapPlayerSimulator.try_emplace(name);
         if (inserted.second) {
             inserted.first->second.Init(this, name);
+            m_vecPlayerOrder.push_back(&inserted.first->second);
+            // Each creation goes out right after its player is made, while there is room.
+            SendPendingCreations();
         }
     }
     m_bInited = true;
+}
+
+void Benchmark::SendPendingCreations()
+{
+    // The first one that does not fit stops the walk, so that none overtakes another.
+    while (m_nCreationsSent < m_vecPlayerOrder.size() && m_vecPlayerOrder[m_nCreationsSent]->SendCreation()) {
+        ++m_nCreationsSent;
+    }
 }
 
 void Benchmark::Regist()
@@ -222,8 +244,8 @@ void Benchmark::SaveGuid()
 
 void Benchmark::OnConnected()
 {
-    // A new connection counts as registered only once the agent has answered on it.
-    m_bInited = false;
+    // Registered stays as it was: once registered, the players send on a new connection
+    // right behind its AD_REGIST, whether or not the agent answers it again.
     Regist();
 }
 

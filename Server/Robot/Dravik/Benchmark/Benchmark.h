@@ -9,8 +9,10 @@
 // Threads: Create and Init run on the main thread before the worker exists; from then on
 // everything here is used by the worker alone.
 // Invariants: m_bGuidInited is set once, by the first complete DA_REGIST, and the three
-// generators are initialised exactly then; m_bInited (registered) is true only while the
-// live connection has been answered, and the players exist once m_bGuidInited is set.
+// generators are initialised and the players made exactly then; m_bInited (registered)
+// is set then too and survives a dropped connection, so that on a new connection the
+// players send right behind its AD_REGIST. Creations leave in player index order: the
+// players before m_nCreationsSent have sent theirs, the others wait for room.
 
 #include "BaseType.h"
 #include "BenchmarkConfig.h"
@@ -23,6 +25,7 @@
 #include <string>
 #include <thread>
 #include <unordered_map>
+#include <vector>
 
 typedef std::shared_ptr<std::thread> ThreadPtr;
 
@@ -38,9 +41,12 @@ public:
 
     // Takes the server's settings and connects (a failed connect is retried by Run).
     bool Init(tint32 serverId, const ServerConfig& cfg);
-    // The worker's loop; returns only when an assertion report reached it (the process
-    // then ends, see EndOnReport).
+    // The worker's loop of RunPass and a 1 ms sleep; returns only when an assertion
+    // report reached it (the process then ends, see EndOnReport).
     void Run();
+    // One pass of the loop: connect again when needed, one reactor turn, then, when
+    // registered, the pending creations in player order and every player's Tick.
+    void RunPass();
 
     virtual unsigned process(NSNet::SessionId sessionId, const NSNet::BuffType* buff, unsigned protoId, unsigned size) override;
 
@@ -63,6 +69,8 @@ private:
 
     bool EnsureInited();
     void OnInited();
+    // Sends the pending creations in player order while the output buffer takes them.
+    void SendPendingCreations();
     void SaveGuid();
     void Regist();
     void HandleDARegist(const NSNet::BuffType* buff, tuint32 len);
@@ -73,6 +81,8 @@ private:
     bool m_bInited;
     bool m_bGuidInited;
     TPlayerSimulatorMap m_mapPlayerSimulator;
+    std::vector<PlayerSimulator*> m_vecPlayerOrder; // the map's players by index (nodes stay put)
+    size_t m_nCreationsSent;
     GuidGenerator m_CharGuidGen;
     GuidGenerator m_ItemGuidGen;
     GuidGenerator m_EmailGuidGen;

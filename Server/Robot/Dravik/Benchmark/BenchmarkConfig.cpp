@@ -1,6 +1,7 @@
 #include "BenchmarkConfig.h"
 
 #include "Assertx.h"
+#include "net_socket_option.h"
 
 #include <tinyxml2.h>
 
@@ -106,6 +107,14 @@ bool BenchmarkConfig::Load()
             // Without an address the client could never connect; say which server lacks it.
             std::string msg = "benchmark serverid " + std::to_string(serverId) + " has no dbserverhost.";
             _do_assert_(s_szSourceFile, __LINE__, s_szLoadFunc, "dbserverhost", msg.c_str(), true);
+        }
+        // Text that the network library cannot read would fail every connect, retried for
+        // ever with only a network-log line: said here, at start-up.
+        tuint32 addrNetOrder = 0;
+        if (!NSNet::parseIPv4Address(szHost, addrNetOrder)) {
+            std::string msg = "benchmark serverid " + std::to_string(serverId) + " has dbserverhost \"" + szHost +
+                              "\", which is not an IPv4 address (host names are not resolved).";
+            _do_assert_(s_szSourceFile, __LINE__, s_szLoadFunc, "inet_aton(dbserverhost)", msg.c_str(), true);
         }
         const tchar* szPrefix = pElem->Attribute("accprefix");
         ServerConfig cfg;

@@ -25,7 +25,7 @@ enum BenchmarkType {
 extern const tchar sBenchmarkType[BT_MAX][32];
 
 struct ServerConfig {
-    std::string dbServerHost; // IPv4 address in dotted-decimal notation
+    std::string dbServerHost; // IPv4 address as inet_aton reads it (dotted decimal, or 127.1 ...)
     tint16 dbServerPort = 0;  // used as unsigned 16 bits
     tint16 playerNum = 0;     // negative values create no player
     std::string accPrefix;

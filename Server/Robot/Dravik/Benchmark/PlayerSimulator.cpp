@@ -21,7 +21,7 @@ const tint32 MAIL_COUNT = 30;
 
 } // namespace
 
-PlayerSimulator::PlayerSimulator() : m_Benchmark(nullptr), m_nLastReading(0)
+PlayerSimulator::PlayerSimulator() : m_Benchmark(nullptr), m_nLastReading(0), m_bCreationPending(false)
 {
     ZeroRecordBytes(m_data);
     for (tint32 i = 0; i < BT_MAX; ++i) {
@@ -53,7 +53,8 @@ void PlayerSimulator::Init(Benchmark* pBenchmark, const std::string& accName)
     InitShopData();
     m_data.m_scrapCard.charGuid = m_data.GetGuid();
 
-    SimCreateChar(guid, m_accName);
+    // Sent by the client right after, in player order, as the output buffer takes it.
+    m_bCreationPending = true;
 
     const BenchmarkConfig& cfg = BenchmarkConfig::getInstance();
     for (tint32 t = BT_START; t < BT_MAX; ++t) {
@@ -64,9 +65,28 @@ void PlayerSimulator::Init(Benchmark* pBenchmark, const std::string& accName)
     }
 }
 
+bool PlayerSimulator::SendCreation()
+{
+    if (!m_bCreationPending) {
+        return true;
+    }
+    if (m_Benchmark->OutputRoom() < PlayerRequests::CreateImageBytes()) {
+        return false;
+    }
+    if (m_Benchmark->TrySend(ADPackets::PACKET_AD_USERSAVE_PAK, m_Benchmark->Requests().Create(m_data)) != 0) {
+        return false;
+    }
+    m_bCreationPending = false;
+    return true;
+}
+
 void PlayerSimulator::Tick()
 {
-    SimCreateChar(invalid_guid64, std::string());
+    // The agent must know the character before it is saved or loaded.
+    if (m_bCreationPending) {
+        return;
+    }
+    SimCreateChar();
     SimUserLoad();
     SimUserSave();
 }
@@ -150,13 +170,9 @@ bool PlayerSimulator::CheckInterval(tint32 benchmarkType) const
 // dropped like any refused send (the client reports the first drop of a connection), and
 // its stamp advances all the same.
 
-void PlayerSimulator::SimCreateChar(tuint64 guid, std::string)
+void PlayerSimulator::SimCreateChar()
 {
     PlayerRequests& requests = m_Benchmark->Requests();
-    if (guid != invalid_guid64) {
-        m_Benchmark->Send(ADPackets::PACKET_AD_USERSAVE_PAK, requests.Create(m_data));
-        return;
-    }
     if (!CheckInterval(BT_CREATECHAR)) {
         return;
     }

@@ -1,11 +1,14 @@
 #pragma once
 // One simulated player of one Benchmark client: a full character record built once by
-// Init (whose creation it sends at once) and, on every pass of the client's worker, the
-// interval tests of the three request kinds (creation, load, save, in this order).
+// Init, whose creation goes out through SendCreation as soon as the connection's output
+// buffer has room for it, and, on every pass of the client's worker once the creation
+// has gone out, the interval tests of the three request kinds (creation, load, save, in
+// this order).
 //
 // Ownership: held by value in its client's player map; m_Benchmark is the owning client
 // (not owned). Threads: every operation runs on the owning client's worker thread.
-// Invariant: after Init the record never changes, so every save sends the same content.
+// Invariants: after Init the record never changes, so every save sends the same content;
+// while the creation is pending the player sends nothing else.
 
 #include "BaseType.h"
 #include "DBStruct_User.h"
@@ -19,13 +22,18 @@ public:
     PlayerSimulator();
     virtual ~PlayerSimulator();
 
-    // Builds the player's record, sends its creation and seeds the interval stamps.
+    // Builds the player's record and seeds the interval stamps; its creation is pending.
     void Init(Benchmark* pBenchmark, const std::string& accName);
-    // One pass: periodic creation, load, save, each when its interval has run out.
+    // Sends the pending creation when the output buffer takes it; true once it has gone
+    // out. Not built while it would be refused, so a long burst holds no extra memory.
+    bool SendCreation();
+    // One pass: periodic creation, load, save, each when its interval has run out;
+    // nothing while the creation is pending.
     void Tick();
 
 private:
-    void SimCreateChar(tuint64 guid, std::string accName);
+    // The periodic creation (the first one is SendCreation's).
+    void SimCreateChar();
     void SimUserSave();
     void SimUserLoad();
     void InitItemData();
@@ -41,4 +49,5 @@ private:
     tuint64 m_SimTypeTime[3];
     // The latest MilliSeconds reading of this player: a lower bound of the clock.
     mutable tuint64 m_nLastReading;
+    bool m_bCreationPending; // Init's creation has not gone out yet
 };

@@ -16,7 +16,7 @@ constexpr std::chrono::milliseconds TcpClient::kRetryDelay;
 
 TcpClient::TcpClient()
     : NSNet::INetIoAgent(), NSNet::INetUnit(NSNet::INetIoAgent::m_pINetIo), m_SessionId(NO_SESSION), m_port(0),
-      m_bLastConnectFailed(false), m_bDropReported(false)
+      m_bLastConnectFailed(false), m_bDropReported(false), m_nOutputBound(0)
 {
 }
 
@@ -70,9 +70,14 @@ void TcpClient::CheckNet()
     Connect(m_host.c_str(), static_cast<tint16>(m_port));
 }
 
+tint32 TcpClient::TrySend(tint32 protoId, google::protobuf::Message& msg)
+{
+    return send(m_SessionId, msg, static_cast<short>(protoId));
+}
+
 tint32 TcpClient::Send(tint32 protoId, google::protobuf::Message& msg)
 {
-    const tint32 result = send(m_SessionId, msg, static_cast<short>(protoId));
+    const tint32 result = TrySend(protoId, msg);
     if (result == -11) {
         ReportDropped();
     }
@@ -110,6 +115,10 @@ int TcpClient::onAddSession(NSNet::SessionId id)
 {
     m_SessionId = id;
     m_bDropReported = false;
+    NSNet::INetSession* pSession = getSession(id);
+    if (m_nOutputBound != 0 && pSession != nullptr) {
+        pSession->getOutputBuffer().setMaxCapacity(m_nOutputBound);
+    }
     return 0;
 }
 

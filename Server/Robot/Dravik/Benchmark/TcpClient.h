@@ -33,7 +33,10 @@ public:
     // Connects again when not connected, at most once a second after a failed attempt.
     void CheckNet();
     // Frames msg under protoId into the live session's output buffer; the library's result.
+    // A frame refused at the output bound (-11) is a dropped request (see ReportDropped).
     tint32 Send(tint32 protoId, google::protobuf::Message& msg);
+    // As Send, but a refusal is no drop: the caller keeps the request and tries again.
+    tint32 TrySend(tint32 protoId, google::protobuf::Message& msg);
     // The largest frame the live session's output buffer would still take (its bound less
     // what is queued); 0 without a session. A larger frame is refused by Send, so a caller
     // may skip building it.
@@ -42,6 +45,10 @@ public:
     // connection is reported (not thrown on), so that a user learns that the agent or the
     // link does not take the configured load; later ones pass silently.
     void ReportDropped();
+
+    // Bounds the output buffer of the connections opened from now on below the network
+    // library's 64 MiB (0 keeps the library's bound): a full buffer with few players.
+    void SetOutputBound(tuint32 nBytes) { m_nOutputBound = nBytes; }
 
     virtual void OnConnected() {}
     virtual void OnDisconnect() {}
@@ -59,5 +66,6 @@ private:
     tuint16 m_port;
     bool m_bLastConnectFailed;
     bool m_bDropReported; // for the live connection
+    tuint32 m_nOutputBound; // 0: the library's
     std::chrono::steady_clock::time_point m_tLastFailure;
 };

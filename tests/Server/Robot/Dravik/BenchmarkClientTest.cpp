@@ -1,11 +1,13 @@
 // The benchmark client in this process against the stand-in agent: connection, the
 // registration frame, the agent's DA_REGIST turned into GUIDs, the creation burst, and
 // the registration replies that lack something. The client is pumped by hand here (no
-// worker thread), through its public Tick, CheckNet and process.
+// worker thread), through its public RunPass, Tick, CheckNet and process.
 
 #include "AD_PBMessage.pb.h"
 #include "Benchmark.h"
 #include "BenchmarkConfig.h"
+#include "LoopbackPeer.h"
+#include "PlayerRequests.h"
 #include "RobotHarness.h"
 #include "StandInAgent.h"
 #include "TcpClient.h"
@@ -52,17 +54,28 @@ protected:
         ASSERT_TRUE(m_agent->Start(err)) << err;
     }
 
-    ServerConfig Cfg(int players, const std::string& prefix) const
+    ServerConfig Cfg(int players, const std::string& prefix) const { return CfgAt(m_agent->Port(), players, prefix); }
+    static ServerConfig CfgAt(uint16_t port, int players, const std::string& prefix)
     {
         ServerConfig cfg;
         cfg.dbServerHost = "127.0.0.1";
-        cfg.dbServerPort = static_cast<tint16>(m_agent->Port());
+        cfg.dbServerPort = static_cast<tint16>(port);
         cfg.playerNum = static_cast<tint16>(players);
         cfg.accPrefix = prefix;
         return cfg;
     }
 
-    // Turns the client's reactor until pred holds or the time is up.
+    // The intervals of the three kinds (-1 switches a kind off).
+    void SetIntervals(int nCreate, int nSave, int nLoad)
+    {
+        m_dir.WriteFile("XmlConfig/benchmark_config.xml",
+                        "<r><test type=\"createchar\" interval=\"" + std::to_string(nCreate) +
+                            "\"/><test type=\"usersave\" interval=\"" + std::to_string(nSave) +
+                            "\"/><test type=\"userload\" interval=\"" + std::to_string(nLoad) + "\"/></r>");
+        BenchmarkConfig::getInstance().Load();
+    }
+
+    // Runs the client's worker passes until pred holds or the time is up.
     static bool Pump(Benchmark& b, const std::function<bool()>& pred, std::chrono::milliseconds timeout = kPatience)
     {
         auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -70,8 +83,7 @@ protected:
             if (std::chrono::steady_clock::now() >= deadline) {
                 return false;
             }
-            b.CheckNet();
-            b.Tick();
+            b.RunPass();
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
         return true;
@@ -82,6 +94,87 @@ protected:
     TempWorkDir m_dir;
     std::unique_ptr<StandInAgent> m_agent;
 };
+
+// A client that also notes the packet id and size of every frame it receives.
+class NotingBenchmark : public Benchmark {
+public:
+    unsigned process(NSNet::SessionId sid, const NSNet::BuffType* buff, unsigned protoId, unsigned size) override
+    {
+        received.push_back({protoId, size});
+        return Benchmark::process(sid, buff, protoId, size);
+    }
+    std::vector<std::pair<unsigned, unsigned>> received;
+};
+
+// Appends the whole frames of a byte stream from offset rAt on (packet id and frame,
+// header included); rAt moves past them.
+void CutFrames(const std::string& bytes, size_t& rAt, std::vector<std::pair<uint16_t, std::string>>& out)
+{
+    size_t& at = rAt;
+    while (bytes.size() - at >= 6) {
+        const size_t len = (size_t(uint8_t(bytes[at])) << 24) | (size_t(uint8_t(bytes[at + 1])) << 16) |
+                           (size_t(uint8_t(bytes[at + 2])) << 8) | uint8_t(bytes[at + 3]);
+        if (len < 6 || bytes.size() - at < len) {
+            break;
+        }
+        out.push_back({uint16_t((uint8_t(bytes[at + 4]) << 8) | uint8_t(bytes[at + 5])), bytes.substr(at, len)});
+        at += len;
+    }
+}
+
+// A request's player, from the account a frame names: a load names the prefix and the
+// index, a creation or save the record's account, which carries the ten digits of its
+// creation time behind them. -1 for a frame of another kind or account.
+int PlayerOf(uint16_t pid, const std::string& frame, const std::string& prefix)
+{
+    std::string account;
+    NSAgent::RecordedFrame f;
+    f.bHasBody = true;
+    f.strFrame = frame;
+    if (pid == 4) {
+        AD_USERSAVE save;
+        if (!ParseBody(f, save) || save.userdata().ubdata().size() < 80) {
+            return -1;
+        }
+        account = save.userdata().ubdata().c_str();
+        if (account.size() <= 10) {
+            return -1;
+        }
+        account.resize(account.size() - 10);
+    } else if (pid == 6) {
+        AD_USERLOAD load;
+        if (!ParseBody(f, load)) {
+            return -1;
+        }
+        account = load.account();
+    } else {
+        return -1;
+    }
+    if (account.compare(0, prefix.size(), prefix) != 0 || account.size() == prefix.size() ||
+        account.find_first_not_of("0123456789", prefix.size()) != std::string::npos) {
+        return -1;
+    }
+    return std::stoi(account.substr(prefix.size()));
+}
+
+bool IsCreation(uint16_t pid, const std::string& frame)
+{
+    return pid == 4 && frame.size() < 20000; // a creation is 10 KB, a save 70 KB
+}
+
+// The DA_REGIST frame that names GUID types 0, 1 and 2.
+std::string RegistAnswer()
+{
+    DA_REGIST rep;
+    rep.set_serverid(1);
+    rep.set_taskbegintime(0);
+    for (int t = 0; t < 3; ++t) {
+        rep.add_guidtype(t);
+        rep.add_serial(uint32_t(1000 * (t + 1)));
+        rep.add_carry(0);
+    }
+    return nettest::Frame(2, rep.SerializeAsString());
+}
 
 } // namespace
 
@@ -319,4 +412,168 @@ TEST_F(ClientTest, ADroppedRequestIsReportedOncePerConnection)
     EXPECT_EQ(std::string::npos, log.find(expected, first + 1)); // once for this connection
     EXPECT_TRUE(client.IsConnected());
     close(listener);
+}
+
+TEST_F(ClientTest, LoadAnswersAbove64KiBKeepTheConnection)
+{
+    // What an agent answers to a load once the character is saved: DA_USERLOAD with the
+    // whole AD_USER_DATA of a save, about 71 KB, more than the 65536-byte input buffer.
+    PlayerRequests requests;
+    std::unique_ptr<DBFullUserData> record = PlayerRecord(0x0001000000000010ull, 228, 256, 0, 30);
+    DA_USERLOAD answer;
+    answer.set_usertype(1);
+    answer.set_result(0);
+    answer.set_account("u0");
+    *answer.mutable_userdata() = requests.Save(*record).userdata();
+    const std::string frame = nettest::Frame(7, answer.SerializeAsString());
+    ASSERT_GT(frame.size(), 70000u);
+    ASSERT_LT(frame.size(), 72000u);
+
+    const struct {
+        const char* name;
+        size_t piece;
+    } rows[] = {{"in one piece", frame.size()}, {"in 1-byte pieces", 1}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        nettest::LoopbackPeer peer;
+        NotingBenchmark bench;
+        ASSERT_TRUE(bench.Init(1, CfgAt(peer.Port(), 1, "u")));
+        ASSERT_TRUE(peer.Accept());
+        // The client is ticked while the peer sends, so neither side waits on a full window.
+        for (size_t from = 0; from < frame.size();) {
+            if (row.piece == 1) {
+                ASSERT_TRUE(peer.Send(frame.substr(from, 1)));
+                ++from;
+            } else {
+                from += peer.SendSome(frame, from);
+            }
+            bench.Tick();
+        }
+        const bool bReceived = StandInAgent::WaitUntil(
+            [&] {
+                bench.Tick();
+                return !bench.received.empty();
+            },
+            kPatience);
+        ASSERT_TRUE(bReceived);
+        EXPECT_EQ((std::vector<std::pair<unsigned, unsigned>>{{7u, unsigned(frame.size())}}), bench.received);
+        EXPECT_TRUE(bench.IsConnected());
+        EXPECT_TRUE(peer.ReadAvailable()) << "the client closed the connection";
+        EXPECT_EQ(std::string("\x00\x00\x00\x0E\x00\x01", 6), peer.Received().substr(0, 6)); // its AD_REGIST
+    }
+}
+
+TEST_F(ClientTest, ACreationBurstFarAboveTheOutputBoundDeliversEveryCreationInOrder)
+{
+    // 60 creations of 10 KB against an output buffer bounded at 128 KiB: most of the burst
+    // waits. Loads and saves on every pass show that no player sends before its creation.
+    SetIntervals(-1, 0, 0);
+    AgentOptions opts;
+    opts.nRecordBodies = 1000000; // every frame's bytes: the test stops the client early
+    StartAgent(opts);
+    const int kPlayers = 60;
+    Benchmark bench;
+    bench.SetOutputBound(128 * 1024);
+    testing::internal::CaptureStdout(); // refused saves are reported
+    ASSERT_TRUE(bench.Init(1, Cfg(kPlayers, "b")));
+    const bool bAll = Pump(bench, [&] { return m_agent->Stats()[1].nCreateChar >= uint64_t(kPlayers); });
+    testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(bAll) << m_agent->Stats()[1].nCreateChar;
+
+    std::vector<int> creations;
+    std::vector<size_t> createdAt(kPlayers, SIZE_MAX);
+    size_t nOthers = 0;
+    const std::vector<RecordedFrame> frames = m_agent->Frames();
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const RecordedFrame& f = frames[i];
+        ASSERT_TRUE(f.bHasBody);
+        const int player = PlayerOf(f.nPacketId, f.strFrame, "b");
+        if (f.nPacketId == 1) {
+            continue;
+        }
+        ASSERT_GE(player, 0) << i;
+        ASSERT_LT(player, kPlayers) << i;
+        if (IsCreation(f.nPacketId, f.strFrame)) {
+            creations.push_back(player);
+            createdAt[size_t(player)] = i;
+        } else {
+            ++nOthers;
+            EXPECT_LT(createdAt[size_t(player)], i) << "player " << player << " sent before its creation";
+        }
+    }
+    std::vector<int> expected(kPlayers);
+    for (int i = 0; i < kPlayers; ++i) {
+        expected[size_t(i)] = i;
+    }
+    EXPECT_EQ(expected, creations); // each once, in player order
+    EXPECT_GT(nOthers, 0u);
+}
+
+TEST_F(ClientTest, PendingCreationsGoOutOnTheNewConnectionRightBehindItsRegistration)
+{
+    // A peer that registers the client and then reads nothing: the burst of 100 creations
+    // stops at the output bound and the kernel's buffers. The connection is reset; on
+    // the new one, which never gets a DA_REGIST, the client sends its AD_REGIST, then at
+    // once the loads of the players already created and the creations still pending, in
+    // player order.
+    SetIntervals(-1, -1, 0);
+    const int kPlayers = 100;
+    nettest::LoopbackPeer peer;
+    peer.SetReceiveBuffer(4096);
+    Benchmark bench;
+    bench.SetOutputBound(65536);
+    ASSERT_TRUE(bench.Init(1, CfgAt(peer.Port(), kPlayers, "q")));
+    ASSERT_TRUE(peer.Accept());
+    ASSERT_TRUE(peer.Send(RegistAnswer()));
+    Pump(bench, [] { return false; }, std::chrono::milliseconds(300));
+    peer.Reset();
+
+    ASSERT_TRUE(Pump(bench, [&] { return !bench.IsConnected(); }));
+    ASSERT_TRUE(Pump(bench, [&] { return bench.IsConnected(); }));
+    ASSERT_TRUE(peer.Accept());
+    std::vector<std::pair<uint16_t, std::string>> frames;
+    size_t parsed = 0;
+    bool bLastCreated = false;
+    const bool bAllCreated = Pump(bench, [&] {
+        peer.ReadAvailable();
+        const size_t before = frames.size();
+        CutFrames(peer.Received(), parsed, frames);
+        for (size_t i = before; i < frames.size(); ++i) {
+            bLastCreated = bLastCreated || (IsCreation(frames[i].first, frames[i].second) &&
+                                            PlayerOf(frames[i].first, frames[i].second, "q") == kPlayers - 1);
+        }
+        return bLastCreated;
+    });
+    ASSERT_TRUE(bAllCreated) << frames.size();
+
+    EXPECT_EQ(1u, frames[0].first) << "AD_REGIST first";
+    std::vector<int> creations;
+    std::vector<size_t> createdAt(kPlayers, SIZE_MAX);
+    for (size_t i = 1; i < frames.size(); ++i) {
+        if (IsCreation(frames[i].first, frames[i].second)) {
+            const int player = PlayerOf(frames[i].first, frames[i].second, "q");
+            ASSERT_GE(player, 0) << i;
+            creations.push_back(player);
+            createdAt[size_t(player)] = i;
+        }
+    }
+    ASSERT_FALSE(creations.empty());
+    size_t nLoads = 0;
+    for (size_t i = 1; i < frames.size(); ++i) {
+        if (!IsCreation(frames[i].first, frames[i].second)) {
+            const int player = PlayerOf(frames[i].first, frames[i].second, "q");
+            ASSERT_EQ(6u, frames[i].first) << i;
+            ASSERT_GE(player, 0) << i;
+            ++nLoads;
+            if (player >= creations.front()) {
+                EXPECT_LT(createdAt[size_t(player)], i) << "load of " << player << " before its creation";
+            }
+        }
+    }
+    EXPECT_GT(creations.front(), 0) << "some went out on the first connection";
+    for (size_t i = 0; i < creations.size(); ++i) {
+        EXPECT_EQ(creations.front() + int(i), creations[i]);
+    }
+    EXPECT_EQ(kPlayers - 1, creations.back());
+    EXPECT_GT(nLoads, 0u) << "the players created before sent at once";
 }

@@ -94,6 +94,20 @@ TEST(BenchmarkConfig, ElementRules)
     EXPECT_EQ(0, cfg.GetInterval(BT_USERLOAD));
 }
 
+TEST(BenchmarkConfig, HostsReadAsTheNetworkLibraryReadsThem)
+{
+    // The forms that inet_aton reads are kept as written; the library reads them the same way.
+    TempWorkDir dir;
+    ASSERT_TRUE(LoadText(dir, "<r><benchmark serverid=\"1\" dbserverhost=\"127.1\" accprefix=\"a\"/>"
+                              "<benchmark serverid=\"2\" dbserverhost=\"0x7f.0.0.1\" accprefix=\"b\"/>"
+                              "<benchmark serverid=\"3\" dbserverhost=\"010.0.0.1\" accprefix=\"c\"/></r>"));
+    const TServerConfigMap& servers = BenchmarkConfig::getInstance().Servers();
+    ASSERT_EQ(3u, servers.size());
+    EXPECT_EQ("127.1", servers.at(1).dbServerHost);
+    EXPECT_EQ("0x7f.0.0.1", servers.at(2).dbServerHost);
+    EXPECT_EQ("010.0.0.1", servers.at(3).dbServerHost);
+}
+
 TEST(BenchmarkConfig, NoServersAndReloadStartsEmpty)
 {
     TempWorkDir dir;
@@ -144,6 +158,12 @@ TEST(BenchmarkConfig, FailuresAreReported)
         {"malformed", "<root><benchmark serverid=\"1\"", "load benchmark config failed."},
         {"only a comment", "<!-- nothing -->", "[parentRoot]"},
         {"no dbserverhost", "<r><benchmark serverid=\"12\" accprefix=\"p\"/></r>", "benchmark serverid 12 has no dbserverhost."},
+        {"host name", "<r><benchmark serverid=\"7\" dbserverhost=\"localhost\" accprefix=\"p\"/></r>",
+         "benchmark serverid 7 has dbserverhost \"localhost\", which is not an IPv4 address (host names are not resolved)."},
+        {"empty host", "<r><benchmark serverid=\"8\" dbserverhost=\"\" accprefix=\"p\"/></r>",
+         "benchmark serverid 8 has dbserverhost \"\", which is not an IPv4 address"},
+        {"octet above 255", "<r><benchmark serverid=\"9\" dbserverhost=\"10.0.0.256\" accprefix=\"p\"/></r>",
+         "benchmark serverid 9 has dbserverhost \"10.0.0.256\", which is not an IPv4 address"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -270,6 +272,8 @@ TEST_F(EndToEnd, FailuresEndWithAClearReport)
         {"no configuration", nullptr, PLAIN, "load benchmark config failed."},
         {"server without host", "<r><benchmark serverid=\"4\" accprefix=\"p\"/></r>", PLAIN,
          "benchmark serverid 4 has no dbserverhost."},
+        {"server with a host name", "<r><benchmark serverid=\"6\" dbserverhost=\"localhost\" accprefix=\"p\"/></r>",
+         PLAIN, "benchmark serverid 6 has dbserverhost \"localhost\", which is not an IPv4 address"},
         {"missing table", "<r/>", NO_FIRST_TABLE, nullptr},
         {"robot-name row with ID 1000", "<r/>", BAD_ROBOT_NAMES, "ID(1000)>MAX_ID over flow!!"},
         {"malformed DA_REGIST", nullptr, MALFORMED_REPLY, "void Benchmark::HandleDARegist(const BuffType*, tuint32)"},
@@ -442,27 +446,83 @@ TEST_F(EndToEnd, PeriodicCreationsAreNewCharacters)
     EXPECT_EQ(0u, Count(6));
 }
 
-TEST_F(EndToEnd, NoRequestOnANewConnectionBeforeItsRegistrationIsAnswered)
+TEST_F(EndToEnd, PlayersSendOnANewConnectionRightBehindItsRegistration)
 {
-    // The agent answers only its first registration: after the reconnect the client waits
-    // for an answer that never comes, instead of loading an agent it has not registered with.
+    // The agent answers only its first registration: after the reconnect the players go
+    // on at once, right behind the new AD_REGIST, without waiting for an answer that
+    // never comes, and nothing is created again.
     AgentOptions opts;
     opts.eFault = Fault::FirstOnly;
     StartAgent(opts);
-    WriteBenchmarkXml(m_dir, m_agent->Port(), {{1, 1, "n"}}, -1, -1, 0);
+    WriteBenchmarkXml(m_dir, m_agent->Port(), {{1, 2, "n"}}, -1, -1, 0);
     DravikProcess p({"mark"});
     ASSERT_TRUE(WaitCount(6, 1)) << p.Output();
     m_agent->CloseConnections();
     ASSERT_TRUE(WaitCount(1, 2)) << p.Output();
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const uint64_t second = FramesOf(m_agent->Frames(), 1)[1].nConn;
+    auto onSecond = [&] {
+        std::vector<RecordedFrame> out;
+        for (const RecordedFrame& f : m_agent->Frames()) {
+            if (f.nConn == second) {
+                out.push_back(f);
+            }
+        }
+        return out;
+    };
+    ASSERT_TRUE(StandInAgent::WaitUntil([&] { return FramesOf(onSecond(), 6).size() >= 4; }, kPatience)) << p.Output();
 
-    const std::vector<RecordedFrame> regs = FramesOf(m_agent->Frames(), 1);
-    const uint64_t second = regs[1].nConn;
-    EXPECT_GT(second, regs[0].nConn);
-    for (const RecordedFrame& f : m_agent->Frames()) {
-        if (f.nConn == second) {
-            EXPECT_EQ(1u, f.nPacketId);
+    const std::vector<RecordedFrame> frames = onSecond();
+    EXPECT_EQ(1u, frames[0].nPacketId);
+    EXPECT_EQ(1u, FramesOf(frames, 1).size());
+    EXPECT_EQ(0u, FramesOf(frames, 4).size()) << "no second creation burst";
+    std::set<std::string> loaded;
+    for (const RecordedFrame& f : FramesOf(frames, 6)) {
+        AD_USERLOAD l;
+        if (ParseBody(f, l)) {
+            loaded.insert(l.account());
         }
     }
+    EXPECT_EQ((std::set<std::string>{"n0", "n1"}), loaded);
+    EXPECT_EQ(2u, Saves(1).size());
+    EXPECT_TRUE(p.Running());
+}
+
+TEST_F(EndToEnd, AnsweringAgentKeepsOneConnectionPerServer)
+{
+    // An agent that answers saves and loads as a real one does: a load answer carries the
+    // account's last save, about 71 KB, more than the robot's initial input buffer. Each
+    // server keeps its one connection for the whole run.
+    AgentOptions opts;
+    opts.bAnswer = true;
+    opts.nRecordBodies = 0;
+    StartAgent(opts);
+    WriteBenchmarkXml(m_dir, m_agent->Port(), {{1, 2, "a"}, {2, 3, "b"}}, -1, 0, 0);
+    DravikProcess p({"mark"});
+    auto found = [&](int server) { return m_agent->Stats()[server].nLoadFound; };
+    ASSERT_TRUE(StandInAgent::WaitUntil([&] { return found(1) >= 50 && found(2) >= 50; }, kPatience)) << p.Output();
+    // Some more seconds of answered loads: a robot that cannot take them reconnects at once.
+    const uint64_t before = found(1) + found(2);
+    std::this_thread::sleep_for(std::chrono::seconds(2));
+    EXPECT_GT(found(1) + found(2), before);
+
+    const std::map<int, NSAgent::ServerStats> stats = m_agent->Stats();
+    for (int server : {1, 2}) {
+        SCOPED_TRACE(server);
+        const NSAgent::ServerStats& s = stats.at(server);
+        EXPECT_EQ(1u, s.nAccepted) << "connections registered as this server";
+        EXPECT_EQ(1u, s.nConnections);
+        EXPECT_EQ(1u, s.nRegist);
+        EXPECT_GT(s.nUserSave, 0u);
+        EXPECT_EQ(0u, s.nMalformed);
+    }
+    EXPECT_EQ(2u, m_agent->Totals().nAccepted);
+    EXPECT_EQ(5u, m_agent->Totals().nCreateChar);
+    // A save carries about 70 KB of record: the load answers that carry it are larger
+    // than 65536 bytes.
+    size_t nLargest = 0;
+    for (const RecordedFrame& f : FramesOf(m_agent->Frames(), 4)) {
+        nLargest = std::max<size_t>(nLargest, f.nSize);
+    }
+    EXPECT_GT(nLargest, 70000u);
     EXPECT_TRUE(p.Running());
 }

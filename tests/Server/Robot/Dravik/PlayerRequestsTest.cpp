@@ -3,6 +3,7 @@
 
 #include "AD_PBMessage.pb.h"
 #include "PlayerRequests.h"
+#include "RobotHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -10,37 +11,6 @@
 #include <string>
 
 namespace {
-
-// A record as a player holds it, with nItems items, nShop shop rows, nCurrencies
-// currencies and nMails mails (the last with an award list).
-std::unique_ptr<DBFullUserData> Record(tuint64 guid, int nItems, int nShop, int nCurrencies, int nMails)
-{
-    std::unique_ptr<DBFullUserData> r(new DBFullUserData());
-    ZeroRecordBytes(*r);
-    r->InitAsCreateNewChar(guid, "acc1700000000", "acc1700000000", 0, 0, 1000, 0);
-    for (int i = 0; i < nItems; ++i) {
-        r->m_ItemPack.m_data[i].m_guid = guid + 100 + tuint64(i);
-        r->m_ItemPack.m_data[i].m_charGuid = guid;
-    }
-    r->m_ItemPack.m_count = nItems;
-    r->m_CurrencyPack.m_count = nCurrencies;
-    for (int i = 0; i < nShop; ++i) {
-        r->m_shopPack.m_data[i].m_tId = 41002 + i;
-    }
-    r->m_shopPack.m_count = nShop;
-    for (int i = 0; i < nMails; ++i) {
-        AD_EMAILINFO* m = r->m_emailPack.m_emailData.Add();
-        m->set_guid(guid + 1000 + tuint64(i));
-        m->set_sender("system");
-        m->set_receiver(std::string(40, 'r'));
-        m->set_content(i == nMails - 1 ? "" : "content");
-        if (i == nMails - 1) {
-            m->mutable_awardinfo();
-        }
-    }
-    r->m_scrapCard.charGuid = static_cast<tint64>(guid);
-    return r;
-}
 
 std::string Bytes(const google::protobuf::Message& m)
 {
@@ -53,8 +23,8 @@ std::string Bytes(const google::protobuf::Message& m)
 
 TEST(PlayerRequests, ReusedMessagesSendWhatAFreshOneSends)
 {
-    std::unique_ptr<DBFullUserData> big = Record(0x0001000000000010ull, 228, 256, 0, 30);
-    std::unique_ptr<DBFullUserData> small = Record(0x0001000000000020ull, 2, 1, 3, 1);
+    std::unique_ptr<DBFullUserData> big = PlayerRecord(0x0001000000000010ull, 228, 256, 0, 30);
+    std::unique_ptr<DBFullUserData> small = PlayerRecord(0x0001000000000020ull, 2, 1, 3, 1);
 
     PlayerRequests reused;
     reused.Save(*big);
@@ -94,7 +64,7 @@ TEST(PlayerRequests, ReusedMessagesSendWhatAFreshOneSends)
 TEST(PlayerRequests, ACreationCarriesANewCardHeadAndNothingElse)
 {
     PlayerRequests req;
-    std::unique_ptr<DBFullUserData> r = Record(0x00010000000001F4ull, 228, 256, 0, 30);
+    std::unique_ptr<DBFullUserData> r = PlayerRecord(0x00010000000001F4ull, 228, 256, 0, 30);
     r->m_scrapCard.szCurPeriodData[0] = 'x'; // the player's own card is not what a creation sends
     AD_USERSAVE create;
     ASSERT_TRUE(create.ParseFromString(Bytes(req.Create(*r))));

@@ -1,5 +1,6 @@
 #include "RobotHarness.h"
 
+#include "PlayerRequests.h"
 #include "TempWorkDir.h"
 
 #include <gtest/gtest.h>
@@ -209,4 +210,40 @@ uint64_t LE64(const std::string& s, size_t off)
 uint32_t LE32(const std::string& s, size_t off)
 {
     return static_cast<uint32_t>(LittleEndian(s, off, 4));
+}
+
+std::unique_ptr<DBFullUserData> PlayerRecord(tuint64 guid, int nItems, int nShop, int nCurrencies, int nMails)
+{
+    std::unique_ptr<DBFullUserData> r(new DBFullUserData());
+    ZeroRecordBytes(*r);
+    r->InitAsCreateNewChar(guid, "acc1700000000", "acc1700000000", 0, 0, 1000, 0);
+    for (int i = 0; i < nItems; ++i) {
+        r->m_ItemPack.m_data[i].m_guid = guid + 100 + tuint64(i);
+        r->m_ItemPack.m_data[i].m_charGuid = guid;
+    }
+    r->m_ItemPack.m_count = nItems;
+    r->m_CurrencyPack.m_count = nCurrencies;
+    for (int i = 0; i < nShop; ++i) {
+        r->m_shopPack.m_data[i].m_tId = 41002 + i;
+    }
+    r->m_shopPack.m_count = nShop;
+    for (int i = 0; i < nMails; ++i) {
+        AD_EMAILINFO* m = r->m_emailPack.m_emailData.Add();
+        m->set_guid(guid + 1000 + tuint64(i));
+        m->set_type(0);
+        m->set_state(0);
+        m->set_createtime(1700000000);
+        m->set_globalguid(0);
+        m->set_title("test");
+        m->set_senderguid(-1);
+        m->set_receiverguid(static_cast<tint64>(guid));
+        m->set_sender("system");
+        m->set_receiver(std::string(40, 'r'));
+        m->set_content(i == nMails - 1 ? "" : "content");
+        if (i == nMails - 1) {
+            m->mutable_awardinfo();
+        }
+    }
+    r->m_scrapCard.charGuid = static_cast<tint64>(guid);
+    return r;
 }

@@ -2,11 +2,13 @@
 // Helpers of the robot's end-to-end tests: the Dravik program as a child process in the
 // current (temporary) working folder, the sample Config/ and the reading of recorded frames.
 
+#include "DBStruct_User.h"
 #include "StandInAgent.h"
 
 #include <sys/types.h>
 
 #include <chrono>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,11 @@ bool ParseBody(const NSAgent::RecordedFrame& f, M& msg)
 
 // Frames of one packet id, in arrival order.
 std::vector<NSAgent::RecordedFrame> FramesOf(const std::vector<NSAgent::RecordedFrame>& frames, uint16_t nPacketId);
+
+// A record as a player holds it, with nItems items, nShop shop rows, nCurrencies
+// currencies and nMails mails (every required field set, the last with an award list);
+// its account is "acc1700000000".
+std::unique_ptr<DBFullUserData> PlayerRecord(tuint64 guid, int nItems, int nShop, int nCurrencies, int nMails);
 
 // A generous bound for anything a healthy run does on a loaded machine.
 constexpr std::chrono::milliseconds kPatience{20000};

@@ -1,7 +1,10 @@
 // The stand-in agent that the robot's tests rely on: framing across segments, the
-// DA_REGIST answer, counting by kind, bad lengths and the first-only fault.
+// DA_REGIST answer, counting by kind, bad lengths, the first-only fault and the answers
+// to saves and loads.
 
 #include "AD_PBMessage.pb.h"
+#include "LoopbackPeer.h"
+#include "PlayerRequests.h"
 #include "RobotHarness.h"
 #include "StandInAgent.h"
 
@@ -13,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 
 using NSAgent::AgentOptions;
 using NSAgent::StandInAgent;
@@ -40,12 +44,18 @@ void SendAll(int fd, const std::string& bytes)
     ASSERT_EQ(ssize_t(bytes.size()), send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL));
 }
 
-// Reads one whole frame; empty on time-out or close.
+size_t FrameLength(const std::string& buf)
+{
+    return (size_t(uint8_t(buf[0])) << 24) | (size_t(uint8_t(buf[1])) << 16) | (size_t(uint8_t(buf[2])) << 8) |
+           uint8_t(buf[3]);
+}
+
+// Reads one whole frame (the agent answers one request at a time); empty on time-out or close.
 std::string ReadFrame(int fd)
 {
     std::string buf;
     char tmp[4096];
-    while (buf.size() < 6 || buf.size() < ((size_t(uint8_t(buf[2])) << 8) | uint8_t(buf[3]))) {
+    while (buf.size() < 6 || buf.size() < FrameLength(buf)) {
         ssize_t r = recv(fd, tmp, sizeof(tmp), 0);
         if (r <= 0) {
             return std::string();
@@ -126,4 +136,133 @@ TEST(StandInAgent, FirstOnlyAnswersOneRegistration)
     EXPECT_TRUE(ReadFrame(b).empty());
     close(a);
     close(b);
+}
+
+TEST(StandInAgent, AnswersSavesAndLoadsWithTheAccountsLastSave)
+{
+    AgentOptions opts;
+    opts.bPrint = false;
+    opts.bAnswer = true;
+    StandInAgent agent(opts);
+    std::string err;
+    ASSERT_TRUE(agent.Start(err)) << err;
+    int fd = Connect(agent.Port());
+    ASSERT_GE(fd, 0);
+    SendAll(fd, kRegist1);
+    ASSERT_FALSE(ReadFrame(fd).empty());
+
+    // The robot's records name the account followed by a time in seconds; its loads the
+    // account alone.
+    PlayerRequests requests;
+    std::unique_ptr<DBFullUserData> record = PlayerRecord(0x0001000000000010ull, 228, 256, 0, 30);
+    const std::string save = requests.Save(*record).SerializePartialAsString();
+    const std::string saved = requests.Save(*record).userdata().SerializePartialAsString();
+    const std::string creation = requests.Create(*record).SerializePartialAsString();
+    const std::string created = requests.Create(*record).userdata().SerializePartialAsString();
+
+    struct Row {
+        const char* name;
+        uint16_t nPacketId;
+        std::string body;     // of the request
+        uint16_t nAnswerId;
+        int nResult;
+        std::string account;  // of the answer
+        std::string userData; // of the answer; empty: none
+    };
+    auto load = [](const std::string& account) {
+        AD_USERLOAD l;
+        l.set_usertype(1);
+        l.set_account(account);
+        return l.SerializeAsString();
+    };
+    const Row rows[] = {
+        {"load before any save", 6, load("acc"), 7, 1, "acc", ""},
+        {"save", 4, save, 5, 0, "acc1700000000", ""},
+        {"load of the account", 6, load("acc"), 7, 0, "acc", saved},
+        {"load of the record's account", 6, load("acc1700000000"), 7, 0, "acc1700000000", saved},
+        {"another account", 6, load("ac"), 7, 1, "ac", ""},
+        {"a creation is the last save", 4, creation, 5, 0, "acc1700000000", ""},
+        {"load after the creation", 6, load("acc"), 7, 0, "acc", created},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        SendAll(fd, nettest::Frame(r.nPacketId, r.body));
+        const std::string answer = ReadFrame(fd);
+        ASSERT_GE(answer.size(), 6u);
+        EXPECT_EQ(r.nAnswerId, uint8_t(answer[5]));
+        NSAgent::RecordedFrame f;
+        f.bHasBody = true;
+        f.strFrame = answer;
+        if (r.nAnswerId == 5) {
+            DA_USERSAVE rep;
+            ASSERT_TRUE(ParseBody(f, rep));
+            AD_USERSAVE req;
+            ASSERT_TRUE(req.ParseFromString(r.body));
+            EXPECT_EQ(req.savetype(), rep.savetype());
+            EXPECT_EQ(r.nResult, rep.result());
+            EXPECT_EQ(r.account, rep.account());
+            EXPECT_FALSE(rep.has_userdata());
+        } else {
+            DA_USERLOAD rep;
+            ASSERT_TRUE(rep.ParsePartialFromArray(answer.data() + 6, int(answer.size() - 6)));
+            EXPECT_EQ(1, rep.usertype());
+            EXPECT_EQ(r.nResult, rep.result());
+            EXPECT_EQ(r.account, rep.account());
+            EXPECT_EQ(!r.userData.empty(), rep.has_userdata());
+            EXPECT_TRUE(r.userData == rep.userdata().SerializePartialAsString());
+        }
+    }
+    EXPECT_GT(saved.size(), 65536u); // so the answer carrying it is, too
+    EXPECT_EQ(3u, agent.Stats()[1].nLoadFound);
+    EXPECT_EQ(5u, agent.Stats()[1].nUserLoad);
+    close(fd);
+}
+
+TEST(StandInAgent, StopsReadingFromAClientThatTakesNoAnswers)
+{
+    // 1000 loads of a saved account at once, and nothing read: the answers (about 71 KB
+    // each) pile up to the agent's limit and the kernel's buffers, then the agent stops
+    // reading. Once the client reads, every load is answered.
+    AgentOptions opts;
+    opts.bPrint = false;
+    opts.bAnswer = true;
+    StandInAgent agent(opts);
+    std::string err;
+    ASSERT_TRUE(agent.Start(err)) << err;
+    int fd = Connect(agent.Port());
+    ASSERT_GE(fd, 0);
+    SendAll(fd, kRegist1);
+    ASSERT_FALSE(ReadFrame(fd).empty());
+    PlayerRequests requests;
+    SendAll(fd, nettest::Frame(4, requests.Save(*PlayerRecord(0x0001000000000010ull, 228, 256, 0, 30)).SerializeAsString()));
+    ASSERT_FALSE(ReadFrame(fd).empty());
+
+    AD_USERLOAD load;
+    load.set_usertype(1);
+    load.set_account("acc");
+    const std::string one = nettest::Frame(6, load.SerializeAsString());
+    std::string loads;
+    for (int i = 0; i < 1000; ++i) {
+        loads += one;
+    }
+    SendAll(fd, loads);
+    ASSERT_TRUE(StandInAgent::WaitUntil([&] { return agent.Stats()[1].nUserLoad > 0; }, kPatience));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_LT(agent.Stats()[1].nUserLoad, 1000u) << "read on";
+
+    size_t answers = 0;
+    std::string buf;
+    char tmp[65536];
+    while (answers < 1000) {
+        const ssize_t r = recv(fd, tmp, sizeof(tmp), 0);
+        ASSERT_GT(r, 0) << answers;
+        buf.append(tmp, size_t(r));
+        while (buf.size() >= 6 && buf.size() >= FrameLength(buf)) {
+            EXPECT_EQ(7, buf[5]);
+            buf.erase(0, FrameLength(buf));
+            ++answers;
+        }
+    }
+    EXPECT_EQ(1000u, agent.Stats()[1].nLoadFound);
+    close(fd);
 }

@@ -308,7 +308,10 @@ bool Socket::connect(const tchar* host, tuint32 port)
 bool Socket::connect()
 {
     m_SockAddr.sin_family = AF_INET;
-    m_SockAddr.sin_addr.s_addr = inet_addr(m_Host);
+    // inet_addr would turn text it cannot read into 255.255.255.255 and connect there.
+    if (inet_aton(m_Host, &m_SockAddr.sin_addr) == 0) {
+        return false;
+    }
     m_SockAddr.sin_port = htons(static_cast<tuint16>(m_Port));
     return SocketAPI::connect_ex(m_SocketID, reinterpret_cast<const sockaddr*>(&m_SockAddr),
                                  sizeof(m_SockAddr));

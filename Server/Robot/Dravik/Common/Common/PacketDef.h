@@ -83,7 +83,10 @@ public:
     bool create();
     // Closes the descriptor unless getsockopt no longer knows it; forgets it in every case.
     void close();
+    // Keeps at most 23 characters of host and the port, then connect().
     bool connect(const tchar* host, tuint32 port);
+    // To m_Host read as inet_aton reads it (no name lookup); false without a connect
+    // attempt for text it cannot read.
     bool connect();
 
     tuint32 send(const void* buf, tuint32 len, tuint32 flags);

@@ -377,6 +377,29 @@ TEST(Socket, ConnectKeepsTheFirst23CharactersOfTheHost)
     EXPECT_FALSE(other.connect(nullptr, uPort)) << "no host text";
 }
 
+TEST(Socket, ConnectReadsTheHostAsInetAtonDoes)
+{
+    ServerSocket server(0);
+    tuint32 uPort = LocalPortOf(server.getSOCKET());
+    const struct {
+        const char* host;
+        bool ok;
+    } rows[] = {
+        {"127.0.0.1", true}, {"127.1", true}, {"0x7f.0.0.1", true}, {"0177.0.0.1", true}, {"2130706433", true},
+        {"localhost", false}, {"", false}, {"127.0.0.256", false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.host);
+        SocketProbe client;
+        ASSERT_TRUE(client.create());
+        EXPECT_EQ(row.ok, client.connect(row.host, uPort));
+        if (!row.ok) {
+            // Refused before any attempt: the socket is still unconnected and usable.
+            EXPECT_TRUE(client.connect("127.0.0.1", uPort));
+        }
+    }
+}
+
 TEST(ServerSocket, PortInUseThrowsTheInt1AndLeaksNothing)
 {
     // A listener without SO_REUSEADDR holds the port.
