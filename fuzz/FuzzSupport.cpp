@@ -5,6 +5,8 @@
 #include "net_socket_option.h"
 #include "net_stream_io.h"
 
+#include <google/protobuf/stubs/logging.h>
+
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -20,6 +22,8 @@ void QuietReports()
     if (std::getenv("DRAVIK_FUZZ_VERBOSE") != nullptr) {
         return;
     }
+    // The protocol library's complaints about bytes that do not parse go to standard error.
+    google::protobuf::SetLogHandler(nullptr);
     std::fflush(stdout);
     const int fd = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     if (fd >= 0) {

@@ -11,8 +11,9 @@
 
 namespace fuzz {
 
-// Every assertion report is echoed on standard output; in a target most reports are
-// expected outcomes, so the echo goes to /dev/null unless DRAVIK_FUZZ_VERBOSE is set.
+// Every assertion report is echoed on standard output, and the protocol library logs each
+// message that does not parse; in a target these are mostly expected outcomes, so both are
+// silenced unless DRAVIK_FUZZ_VERBOSE is set.
 // Call from LLVMFuzzerInitialize.
 void QuietReports();
 

@@ -106,14 +106,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 {
     FuzzedDataProvider in(pData, nSize);
     static const tuint32 s_aCapacities[] = {NSNet::CNetBuffer::Buffer_Init_Capacity, 4096, 64, 7, 6};
-    const tuint32 nCapacity = in.PickValueInArray(s_aCapacities);
+    // One prototype per buffer size, as a listener keeps one.
+    static NSNet::CProtocolSession* s_apPrototypes[5] = {};
+    const size_t nChoice = in.ConsumeIntegralInRange<size_t>(0, 4);
+    const tuint32 nCapacity = s_aCapacities[nChoice];
+    if (s_apPrototypes[nChoice] == nullptr) {
+        s_apPrototypes[nChoice] = new NSNet::CProtocolSession(s_pUnit, nCapacity);
+    }
 
     FrameUnit& unit = *s_pUnit;
     unit.Reset();
     std::string strStream;
     {
-        NSNet::CProtocolSession prototype(&unit, nCapacity);
-        fuzz::SessionPeer peer(unit, prototype);
+        fuzz::SessionPeer peer(unit, *s_apPrototypes[nChoice]);
         if (!peer.Ok()) {
             fuzz::Fail("no socket pair");
         }
