@@ -43,6 +43,32 @@ void Fail(const char* szFormat, ...)
     std::abort();
 }
 
+PeerUnit::PeerUnit(const char* szName)
+    : NSNet::INetIoAgent(), NSNet::INetUnit(NSNet::INetIoAgent::m_pINetIo), m_strName(szName)
+{
+}
+
+void PeerUnit::Reset()
+{
+    bDeleted = false;
+    bRefused = false;
+}
+
+int PeerUnit::onDeleteSession(NSNet::SessionId)
+{
+    bDeleted = true;
+    return 0;
+}
+
+void PeerUnit::CheckOpen(NSNet::SessionId sid, const std::string& strWhat)
+{
+    NSNet::INetSession* pSession = getSession(sid);
+    if (pSession == nullptr || pSession->getNetIo() == nullptr ||
+        pSession->getNetIo()->getStatus() == NSNet::INetIo::enClose) {
+        Fail("%s handed over after its session was closed", strWhat.c_str());
+    }
+}
+
 SessionPeer::SessionPeer(NSNet::INetIoAgent& agent, const NSNet::INetSession& prototype)
     : m_agent(agent), m_fdPeer(-1)
 {

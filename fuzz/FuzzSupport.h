@@ -33,6 +33,30 @@ bool Reported(Fn&& fn)
 // A check of the target itself failed: prints the text and aborts (a finding).
 [[noreturn]] void Fail(const char* szFormat, ...) __attribute__((format(printf, 1, 2)));
 
+// The net unit of the session targets, on a reactor of its own: it notes when its session
+// is deleted and whether the target's process refused something, and fails the target
+// when anything reaches it from a session already closed.
+class PeerUnit : public NSNet::INetIoAgent, public NSNet::INetUnit {
+public:
+    explicit PeerUnit(const char* szName);
+
+    using NSNet::INetUnit::process;
+
+    // Before each input.
+    void Reset();
+    int onAddSession(NSNet::SessionId) override { return 0; }
+    int onDeleteSession(NSNet::SessionId) override;
+    std::string identification() const override { return m_strName; }
+    // Fails the target unless the session is still open: nothing may reach the unit after.
+    void CheckOpen(NSNet::SessionId sid, const std::string& strWhat);
+
+    bool bDeleted = false;   // the session is gone
+    bool bRefused = false;   // process refused a frame or request (the session closes)
+
+private:
+    std::string m_strName;
+};
+
 // The peer of one session: a socket pair whose one end carries a stream io with a clone
 // of the prototype, registered with the agent's reactor; the other end is written here.
 // The agent is ticked after every write, so the session sees the bytes in the pieces

@@ -57,7 +57,10 @@ bool OpenTable(DBCFile& rDB, const unsigned char* pData, size_t nSize)
         std::memcpy(pBuf.get(), pData, nSize);
     }
     pBuf[nSize] = '\0';
-    return rDB.OpenFromMemory(pBuf.get(), pBuf.get() + nSize + 1, "Config/Fuzz.txt");
+    bool bOpened = false;
+    const bool bReported = Reported(
+        [&] { bOpened = rDB.OpenFromMemory(pBuf.get(), pBuf.get() + nSize + 1, "Config/Fuzz.txt"); });
+    return bOpened && !bReported;
 }
 
 void WalkCells(const DBCFile& rDB)

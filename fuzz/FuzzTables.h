@@ -28,7 +28,7 @@ DBC_DECLARE_TABLE(FuzzHash)
 namespace fuzz {
 
 // Opens the bytes as the table reader opens a file (whole, with the terminator that
-// OpenFromTXT adds); false when the reader refused them.
+// OpenFromTXT adds); false when the reader refused them or reported (an expected outcome).
 bool OpenTable(DBCFile& rDB, const unsigned char* pData, size_t nSize);
 // Reads every cell of an opened file as its column's type gives it (a text to its end).
 void WalkCells(const DBCFile& rDB);

@@ -46,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     bool bReported = false;
     while (!bReported && in.remaining_bytes() > 0) {
         const bool bRegist = in.ConsumeIntegralInRange<int>(0, 7) != 0;
-        const tuint16 nId = bRegist ? static_cast<tuint16>(ADPackets::PACKET_DA_REGIST_PAK) : in.ConsumeIntegral<tuint16>();
+        const tuint16 nId =
+            bRegist ? static_cast<tuint16>(ADPackets::PACKET_DA_REGIST_PAK) : in.ConsumeIntegral<tuint16>();
         const std::string strBody = in.ConsumeBytesAsString(in.ConsumeIntegralInRange<size_t>(0, 600));
         const tuint32 nLength = static_cast<tuint32>(strBody.size() + 6);
         std::string strFrame = {char(nLength >> 24), char(nLength >> 16), char(nLength >> 8), char(nLength),
@@ -82,7 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
         aDrawn[2] = pClient->GenEmailGuid();
     });
     if (bDrawReported == bRegistered) {
-        fuzz::Fail("GUIDs %s drawn %s a complete registration", bDrawReported ? "not" : "", bRegistered ? "after" : "without");
+        fuzz::Fail("GUIDs %s drawn %s a complete registration", bDrawReported ? "not" : "",
+                   bRegistered ? "after" : "without");
     }
     for (tint32 t = 0; bRegistered && t < 3; ++t) {
         const tuint64 nExpected = Guid64(nWorld, static_cast<tuint8>(t), aCarry[t], aSerial[t]).Get64Value();

@@ -43,33 +43,13 @@ std::string Describe(const NSNet::CHttpRequest& request)
     return str;
 }
 
-class HttpUnit : public NSNet::INetIoAgent, public NSNet::INetUnit {
+class HttpUnit : public fuzz::PeerUnit {
 public:
-    HttpUnit() : NSNet::INetIoAgent(), NSNet::INetUnit(NSNet::INetIoAgent::m_pINetIo) {}
+    HttpUnit() : fuzz::PeerUnit("FuzzHttp") {}
 
-    using NSNet::INetUnit::process;
-
-    void Reset()
-    {
-        requests.clear();
-        bDeleted = false;
-        bRefused = false;
-    }
-
-    int onAddSession(SessionId) override { return 0; }
-    int onDeleteSession(SessionId) override
-    {
-        bDeleted = true;
-        return 0;
-    }
-    std::string identification() const override { return "FuzzHttp"; }
     tuint32 process(SessionId sid, const NSNet::CHttpRequest& request) override
     {
-        NSNet::INetSession* pSession = getSession(sid);
-        if (pSession == nullptr || pSession->getNetIo() == nullptr ||
-            pSession->getNetIo()->getStatus() == NSNet::INetIo::enClose) {
-            fuzz::Fail("request %s handed over after its session was closed", request.getUrl().c_str());
-        }
+        CheckOpen(sid, "request " + request.getUrl());
         requests.push_back(Describe(request));
         if (request.getPath() == "/refuse") {
             bRefused = true;
@@ -87,8 +67,6 @@ public:
     }
 
     std::vector<std::string> requests;
-    bool bDeleted = false;
-    bool bRefused = false;
 };
 
 HttpUnit* s_pUnit = nullptr;
@@ -110,6 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 
     HttpUnit& unit = *s_pUnit;
     unit.Reset();
+    unit.requests.clear();
     std::string strStream;
     {
         NSNet::CHttpSession prototype(&unit, nCapacity);

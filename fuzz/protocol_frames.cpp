@@ -43,33 +43,13 @@ std::string Header(tuint32 nLength, tuint16 nId)
     return std::string(sz, 6);
 }
 
-class FrameUnit : public NSNet::INetIoAgent, public NSNet::INetUnit {
+class FrameUnit : public fuzz::PeerUnit {
 public:
-    FrameUnit() : NSNet::INetIoAgent(), NSNet::INetUnit(NSNet::INetIoAgent::m_pINetIo) {}
+    FrameUnit() : fuzz::PeerUnit("FuzzFrames") {}
 
-    using NSNet::INetUnit::process;
-
-    void Reset()
-    {
-        frames.clear();
-        bDeleted = false;
-        bRefused = false;
-    }
-
-    int onAddSession(SessionId) override { return 0; }
-    int onDeleteSession(SessionId) override
-    {
-        bDeleted = true;
-        return 0;
-    }
-    std::string identification() const override { return "FuzzFrames"; }
     tuint32 process(SessionId sid, const BuffType* pFrame, tuint32 nId, tuint32 nSize) override
     {
-        NSNet::INetSession* pSession = getSession(sid);
-        if (pSession == nullptr || pSession->getNetIo() == nullptr ||
-            pSession->getNetIo()->getStatus() == NSNet::INetIo::enClose) {
-            fuzz::Fail("frame %u (%u bytes) handed over after its session was closed", nId, nSize);
-        }
+        CheckOpen(sid, "frame " + std::to_string(nId) + " of " + std::to_string(nSize) + " bytes");
         const char* p = reinterpret_cast<const char*>(pFrame);
         if (nSize < 6 || BigEndian32(p) != nSize || ((tuint32(pFrame[4]) << 8) | pFrame[5]) != nId) {
             fuzz::Fail("frame of %u bytes does not match its header", nSize);
@@ -87,8 +67,6 @@ public:
     }
 
     std::vector<std::string> frames;
-    bool bDeleted = false;
-    bool bRefused = false;
 };
 
 FrameUnit* s_pUnit = nullptr;
@@ -116,6 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
 
     FrameUnit& unit = *s_pUnit;
     unit.Reset();
+    unit.frames.clear();
     std::string strStream;
     {
         fuzz::SessionPeer peer(unit, *s_apPrototypes[nChoice]);

@@ -131,7 +131,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
                     XorDecryptEx(&strPlain[0], static_cast<tuint32>(strPlain.size()));
                 }
                 AD_EMAILINFO expected;
-                if (!expected.ParseFromString(strPlain) || expected.SerializeAsString() != message.SerializeAsString()) {
+                if (!expected.ParseFromString(strPlain) ||
+                    expected.SerializeAsString() != message.SerializeAsString()) {
                     fuzz::Fail("frame of %u bytes parsed into another message", nBody + 6);
                 }
             }
