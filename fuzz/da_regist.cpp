@@ -58,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
             pClient->process(1, reinterpret_cast<const NSNet::BuffType*>(strFrame.data()), nId, nLength);
         });
         DA_REGIST msg;
-        if (bReported || !bRegist || bRegistered || (!strBody.empty() && !msg.ParseFromString(strBody))) {
+        if (bReported || nId != ADPackets::PACKET_DA_REGIST_PAK || bRegistered ||
+            (!strBody.empty() && !msg.ParseFromString(strBody))) {
             continue;   // a report ends the robot
         }
         const int n = std::min(msg.guidtype_size(), std::min(msg.serial_size(), msg.carry_size()));
