@@ -33,6 +33,7 @@ class Provider:
         self.back = []  # bytes in the order they are consumed (from the end)
 
     def integral(self, value, lo, hi):
+        assert lo <= value <= hi, (value, lo, hi)
         r, span, offset = value - lo, hi - lo, 0
         out = []
         while offset < 64 and (span >> offset) > 0:
@@ -227,6 +228,9 @@ def frames():
     for pid in (0xFFFF, 5):
         refused.integral(1, 0, 4).integral(pid, 0, 65535).integral(1, 0, 3000).raw(b"z")
     write("protocol_frames", "refused-frame.bin", refused.data())
+    # A refused frame with more than one receive step (1460 bytes) of frames behind it.
+    behind = frames_seed(0, [frame(0xFFFE, b"hi") + frame(61, b"x" * 2000) + frame(62, b"")])
+    write("protocol_frames", "frames-behind-a-refused-one.bin", behind)
 
     def regist_seed(players, server, bodies):
         p = Provider().integral(players, 0, 2).integral(server, -2**31, 2**31 - 1)
