@@ -18,8 +18,8 @@ build: deps
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The whole suite twice: a normal build, then AddressSanitizer + UndefinedBehaviorSanitizer;
-# then the suites that start threads under ThreadSanitizer.
-test: test-normal test-asan test-tsan
+# then the suites that start threads under ThreadSanitizer; then every fuzz target briefly.
+test: test-normal test-asan test-tsan test-fuzz
 
 test-normal: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -53,5 +53,30 @@ run: build
 bench: build
 	./tools/run-bench.sh $(BUILD)
 
-clean:
+clean: clean-fuzz
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN)
+
+# ---- Fuzzing (fuzz/, README "Hardening") ----
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+.PHONY: fuzz fuzz-build test-fuzz clean-fuzz
+
+# The fuzz targets with clang and libFuzzer, instrumented with ASan and UBSan; only the
+# libraries they use are built.
+fuzz-build: deps
+	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+		-DCMAKE_CXX_COMPILER=clang++ -DDRAVIK_FUZZ=ON -DDRAVIK_TESTS=OFF -DDRAVIK_BENCH=OFF >/dev/null
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target dravik_fuzzers
+
+# Every target on its seeds, then FUZZ_SECONDS seconds of fuzzing each (FUZZ_JOBS at once,
+# default 3); the working corpus stays in $(BUILD_FUZZ)/fuzz-corpus/.
+fuzz: fuzz-build
+	./fuzz/run-fuzzers.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
+# Part of `make test`: every target builds, replays its seeds and fuzzes for 5 seconds.
+test-fuzz: fuzz-build
+	./fuzz/run-fuzzers.sh $(BUILD_FUZZ) 5 ci
+
+clean-fuzz:
+	rm -rf $(BUILD_FUZZ)

@@ -12,6 +12,7 @@ pkgs=(
   libgtest-dev libgmock-dev googletest
   libbenchmark-dev
   python3
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -173,6 +173,11 @@ int CProtocolSession::onRecv() {
         return 0;
     }
     for (;;) {
+        // A closed session hands over nothing more (process refused a frame, threw, or the
+        // unit closed it), also when the reactor reads more bytes in the same turn.
+        if (m_netIo != nullptr && m_netIo->getStatus() == INetIo::enClose) {
+            return 0;
+        }
         const tuint32 held = in.size();
         if (held < Frame_Header_Size) {
             if (held == 0 && in.capacity() > m_inputCapacity) {

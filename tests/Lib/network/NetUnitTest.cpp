@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <functional>
 #include <memory>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -395,6 +396,43 @@ TEST_F(NetUnitTest, StandardExceptionInProcessClosesTheSession) {
     ASSERT_TRUE(bDeleted);
     EXPECT_EQ("net session exception : boom", out);
     EXPECT_EQ((Events{"add 1", "frame 1 40 7", "abort 1 0x50000", "delete 1"}), unit.events);
+}
+
+// Once its session is closed (by process's result, a standard exception, or the unit
+// itself from within process) no later frame reaches the unit, also not one that the
+// same turn of the reactor reads after the close.
+TEST_F(NetUnitTest, NoFrameReachesTheUnitAfterItsSessionClosed) {
+    struct Row {
+        const char* szCase;
+        std::function<tuint32(RecordingUnit&, SessionId)> fnFirstFrame;
+        const char* szAbort;
+    };
+    const Row rows[] = {
+        {"refused by its result", [](RecordingUnit&, SessionId) -> tuint32 { return 7; }, "abort 1 0x50007"},
+        {"standard exception",
+         [](RecordingUnit&, SessionId) -> tuint32 { throw std::runtime_error("boom"); }, "abort 1 0x50000"},
+        {"closed by the unit", [](RecordingUnit& u, SessionId id) -> tuint32 { return u.close(id, 0x40000) + 1; },
+         "abort 1 0x40000"},
+    };
+    // More than one receive step of the reactor (1460 bytes) behind the first frame.
+    const std::string bytes = Frame(60, "hi") + Frame(61, std::string(3000, 'x')) + Frame(62, "");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.szCase);
+        LoopbackPeer rowPeer;
+        RecordingUnit rowUnit;
+        SessionId sid = 0;
+        ASSERT_TRUE(rowUnit.Connect(rowPeer.Port(), sid));
+        ASSERT_TRUE(rowPeer.Accept());
+        rowUnit.onFrame = [&](SessionId id, const std::string&, tuint32 protocolId) -> tuint32 {
+            return protocolId == 60 ? row.fnFirstFrame(rowUnit, id) : 0;
+        };
+        ASSERT_TRUE(rowPeer.Send(bytes));
+        testing::internal::CaptureStdout();
+        const bool bDeleted = PumpUntil(rowUnit, [&] { return rowUnit.sessionCount() == 0; });
+        testing::internal::GetCapturedStdout();
+        ASSERT_TRUE(bDeleted);
+        EXPECT_EQ((Events{"add 1", "frame 1 60 8", row.szAbort, "delete 1"}), rowUnit.events);
+    }
 }
 
 TEST_F(NetUnitTest, OtherExceptionsPassThroughTheTick) {
