@@ -16,12 +16,12 @@
     ELEM(8, ID_TEXT1, STRING, Text, 1)
 
 #define DBC_TABLE_FuzzSeq(TABLE, COL, ELEM)                                  \
-    TABLE(FuzzSeq, "Config/FuzzSeq.txt", SequenceMgrType, 63, 64, 9)         \
+    TABLE(FuzzSeq, SequenceMgrType, 63, 64, 9)         \
     FUZZ_TABLE_COLUMNS(COL, ELEM)
 DBC_DECLARE_TABLE(FuzzSeq)
 
 #define DBC_TABLE_FuzzHash(TABLE, COL, ELEM)                                 \
-    TABLE(FuzzHash, "Config/FuzzHash.txt", HashMgrType, 16, 64, 9)           \
+    TABLE(FuzzHash, HashMgrType, 16, 64, 9)           \
     FUZZ_TABLE_COLUMNS(COL, ELEM)
 DBC_DECLARE_TABLE(FuzzHash)
 
