@@ -45,20 +45,24 @@ void CNetBuffer::clone(const CNetBuffer& other) {
     }
 }
 
+// The index arithmetic below compares and subtracts instead of taking a remainder: these
+// run once per system call of the stream io, and a 64-bit division costs more than the rest.
+
 tuint32 CNetBuffer::size() const {
-    if (m_capacity == 0) {
-        return 0;
-    }
-    return static_cast<tuint32>((static_cast<tuint64>(m_tail) + m_capacity - m_head) % m_capacity);
+    return m_tail >= m_head ? m_tail - m_head : m_capacity - m_head + m_tail;
 }
 
 bool CNetBuffer::empty() const { return m_head == m_tail; }
 
 bool CNetBuffer::full() const {
-    if (m_capacity == 0) {
-        return true;
-    }
-    return (static_cast<tuint64>(m_tail) + 1) % m_capacity == m_head;
+    // At most capacity - 1 bytes are held; a blockless buffer (capacity 0) counts as full.
+    return static_cast<tuint64>(size()) + 1 >= m_capacity;
+}
+
+tuint32 CNetBuffer::advance(tuint32 index, tuint32 count) const {
+    // REQUIRES: count < capacity, so one subtraction brings the index back into the block.
+    const tuint64 next = static_cast<tuint64>(index) + count;
+    return static_cast<tuint32>(next >= m_capacity ? next - m_capacity : next);
 }
 
 tint64 CNetBuffer::remain64() const {
@@ -95,9 +99,7 @@ int CNetBuffer::skip(tuint32 count) {
     if (count > size()) {
         return -1;
     }
-    if (count > 0) {
-        m_head = static_cast<tuint32>((static_cast<tuint64>(m_head) + count) % m_capacity);
-    }
+    m_head = advance(m_head, count);
     return 0;
 }
 
@@ -138,7 +140,7 @@ int CNetBuffer::push(const BuffType* src, int length) {
     } else {
         std::memcpy(m_buffer + m_tail, src, count);
     }
-    m_tail = static_cast<tuint32>((static_cast<tuint64>(m_tail) + count) % m_capacity);
+    m_tail = advance(m_tail, count);
     return 0;
 }
 
@@ -193,7 +195,7 @@ void CNetBuffer::commit(tuint32 length) {
     if (length == 0 || static_cast<tint64>(length) > remain64()) {
         return;
     }
-    m_tail = static_cast<tuint32>((static_cast<tuint64>(m_tail) + length) % m_capacity);
+    m_tail = advance(m_tail, length);
 }
 
 const BuffType* CNetBuffer::headRun(tuint32& runLength) const {

@@ -86,6 +86,8 @@ public:
 
 private:
     tint64 remain64() const;
+    // index + count, wrapped round the block's end.
+    tuint32 advance(tuint32 index, tuint32 count) const;
 
     BuffType* m_buffer;
     tuint32 m_head;
