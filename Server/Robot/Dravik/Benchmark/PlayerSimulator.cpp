@@ -5,6 +5,7 @@
 #include "Assertx.h"
 #include "Benchmark.h"
 #include "BenchmarkConfig.h"
+#include "CpuClock.h"
 #include "Guid64.h"
 #include "PlayerRequests.h"
 #include "RandomUtil.h"
@@ -139,7 +140,8 @@ void PlayerSimulator::InitShopData()
 
 tuint64 PlayerSimulator::MilliSeconds() const
 {
-    m_nLastReading = static_cast<tuint64>(static_cast<tint64>(clock()) * 1000 / 1000000);
+    // clock() * 1000 / 1000000, without the system call where its millisecond is known.
+    m_nLastReading = CpuClock::MilliSeconds();
     return m_nLastReading;
 }
 
