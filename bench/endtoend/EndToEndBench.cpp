@@ -1,11 +1,13 @@
 // bench_endtoend [throughput|memory|startup|all] [--seconds N]
 //
 // throughput: Dravik against the stand-in agent in counting mode on loopback, every
-//   interval 0, 1 to 1000 players: requests and MB per second received and the robot's
-//   processor time per request; beside it, in the same run, a plain sender that writes
+//   interval 0, 1 to 1000 players: requests and MB per second received, the robot's
+//   processor time per request and per second of its turns (busy: below 1 while it sleeps
+//   with nothing left to write); beside it, in turns with it, a plain sender that writes
 //   pre-built frames of the same sizes and mix (this machine's ceiling), as a ratio, and
 //   the same sender paced as a worker is (1460-byte steps, 1 ms sleep when the socket is
-//   full): the ceiling of the robot's own pacing.
+//   full), with its own processor share: the ceiling of the robot's own pacing. MB/s are
+//   medians over the turns; the load average closes each row.
 // memory: resident memory per simulated player at 1,000 and 10,000 players, against the
 //   size of the player's record, once every creation of the burst has reached the agent.
 // startup: start-up time with every declared table at its largest sample size.
@@ -19,12 +21,12 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -86,6 +88,32 @@ struct WorkDir {
     }
 };
 
+// Processor time (user + system) of a process so far, in seconds; pSys receives the
+// system part.
+double ProcessCpuSeconds(pid_t pid, double* pSys = nullptr)
+{
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    size_t p = stat.rfind(')');
+    if (p == std::string::npos) {
+        return 0;
+    }
+    std::istringstream ss(stat.substr(p + 2));
+    std::string field;
+    unsigned long long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && ss >> field; ++i) {
+        if (i == 14) {
+            utime = std::stoull(field);
+        } else if (i == 15) {
+            stime = std::stoull(field);
+        }
+    }
+    if (pSys != nullptr) {
+        *pSys = double(stime) / double(sysconf(_SC_CLK_TCK));
+    }
+    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+}
+
 // Dravik as a child process in a working folder; killed by the destructor.
 struct Robot {
     pid_t pid = -1;
@@ -110,31 +138,7 @@ struct Robot {
             waitpid(pid, nullptr, 0);
         }
     }
-    // Processor time (user + system) of the robot so far, in seconds; pSys receives the
-    // system part.
-    double CpuSeconds(double* pSys = nullptr) const
-    {
-        std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-        std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        size_t p = stat.rfind(')');
-        if (p == std::string::npos) {
-            return 0;
-        }
-        std::istringstream ss(stat.substr(p + 2));
-        std::string field;
-        unsigned long long utime = 0, stime = 0;
-        for (int i = 3; i <= 15 && ss >> field; ++i) {
-            if (i == 14) {
-                utime = std::stoull(field);
-            } else if (i == 15) {
-                stime = std::stoull(field);
-            }
-        }
-        if (pSys != nullptr) {
-            *pSys = double(stime) / double(sysconf(_SC_CLK_TCK));
-        }
-        return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
-    }
+    double CpuSeconds(double* pSys = nullptr) const { return ProcessCpuSeconds(pid, pSys); }
     // Resident memory in KiB.
     long RssKiB() const
     {
@@ -185,85 +189,143 @@ std::string Frame(uint16_t pid, size_t bodySize)
     return f;
 }
 
-// Writes pre-built frames (the given mix) to an agent.
-// Free: one blocking send per block of frames, as fast as the socket takes them (the
-// machine's ceiling). Paced: the robot's own pacing without any request building: a
-// non-blocking socket with the library's options (no-delay, 87380-byte buffers), at most
-// 1460 bytes per send call until the socket is full, then a 1 ms sleep (a worker pass).
-double PlainSenderMBps(const NSAgent::ServerStats& mix, int seconds, bool bPaced)
-{
-    std::unique_ptr<NSAgent::StandInAgent> agent(StartAgent(true));
-    // One block of frames in the observed proportions (at most 64 frames).
-    uint64_t total = mix.nCreateChar + mix.nUserSave + mix.nUserLoad;
-    if (total == 0) {
-        return 0;
-    }
-    std::string block;
-    auto add = [&](uint64_t n, uint16_t pid, size_t body) {
-        uint64_t k = std::max<uint64_t>(n * 64 / total, n > 0 ? 1 : 0);
-        for (uint64_t i = 0; i < k; ++i) {
-            block += Frame(pid, body);
+// Writes pre-built frames (the given mix) to an agent of its own, from a child process
+// that the bench stops and continues with signals, as it does the robot: both senders are
+// processes of their own writing to an agent thread of the bench. Free: one blocking send
+// per block of frames, as fast as the socket takes them (the machine's ceiling). Paced: the
+// robot's own pacing without any request building: a non-blocking socket with the
+// library's options (no-delay, 87380-byte buffers), at most 1460 bytes per send call until
+// the socket is full, then a 1 ms sleep (a worker pass).
+class PlainSender {
+public:
+    PlainSender(const NSAgent::ServerStats& mix, bool bPaced) : m_agent(StartAgent(true))
+    {
+        // One block of frames in the observed proportions (at most 64 frames).
+        const uint64_t total = std::max<uint64_t>(mix.nCreateChar + mix.nUserSave + mix.nUserLoad, 1);
+        std::string block;
+        auto add = [&](uint64_t n, uint16_t pid, size_t body) {
+            uint64_t k = std::max<uint64_t>(n * 64 / total, n > 0 ? 1 : 0);
+            for (uint64_t i = 0; i < k; ++i) {
+                block += Frame(pid, body);
+            }
+        };
+        add(mix.nUserSave, 4, 70771 - 6);
+        add(mix.nUserLoad, 6, 18 - 6);
+        add(mix.nCreateChar, 4, 10226 - 6);
+        if (block.empty()) {
+            block = Frame(6, 18 - 6);
         }
-    };
-    add(mix.nUserSave, 4, 70771 - 6);
-    add(mix.nUserLoad, 6, 18 - 6);
-    add(mix.nCreateChar, 4, 10226 - 6);
+        const uint16_t port = m_agent->Port();
+        m_pid = fork();
+        if (m_pid == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            raise(SIGSTOP); // sends from its first turn on
+            Send(block, port, bPaced);
+        }
+        int status = 0;
+        waitpid(m_pid, &status, WUNTRACED); // stopped: a first SIGCONT cannot come too early
+    }
+    ~PlainSender()
+    {
+        if (m_pid > 0) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+    pid_t Pid() const { return m_pid; }
+    uint64_t Bytes() const { return m_agent->Totals().nBytes; }
 
-    int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    sa.sin_port = htons(agent->Port());
-    if (connect(fd, reinterpret_cast<sockaddr*>(&sa), sizeof(sa)) != 0) {
-        perror("connect");
-        exit(1);
-    }
-    int one = 1;
-    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof(one));
-    if (bPaced) {
-        int size = 87380;
-        setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &size, sizeof(size));
-        setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof(size));
-        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-    }
-    const uint64_t before = agent->Totals().nBytes;
-    auto t0 = Clock::now();
-    auto end = t0 + std::chrono::seconds(seconds);
-    size_t off = 0;
-    while (Clock::now() < end) {
-        if (!bPaced) {
-            for (off = 0; off < block.size();) {
-                ssize_t w = send(fd, block.data() + off, block.size() - off, MSG_NOSIGNAL);
+private:
+    // The child's loop: never returns.
+    [[noreturn]] static void Send(const std::string& block, uint16_t port, bool bPaced)
+    {
+        int fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in sa{};
+        sa.sin_family = AF_INET;
+        sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        sa.sin_port = htons(port);
+        if (connect(fd, reinterpret_cast<sockaddr*>(&sa), sizeof(sa)) != 0) {
+            _exit(1);
+        }
+        int one = 1;
+        setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof(one));
+        if (bPaced) {
+            int size = 87380;
+            setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &size, sizeof(size));
+            setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof(size));
+            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+        }
+        size_t off = 0;
+        for (;;) {
+            if (!bPaced) {
+                for (off = 0; off < block.size();) {
+                    ssize_t w = send(fd, block.data() + off, block.size() - off, MSG_NOSIGNAL);
+                    if (w <= 0) {
+                        _exit(0);
+                    }
+                    off += size_t(w);
+                }
+                continue;
+            }
+            for (;;) {
+                if (off == block.size()) {
+                    off = 0;
+                }
+                ssize_t w = send(fd, block.data() + off, std::min<size_t>(1460, block.size() - off), MSG_NOSIGNAL);
                 if (w <= 0) {
                     break;
                 }
                 off += size_t(w);
             }
-            continue;
+            const timespec ms = {0, 1000000};
+            nanosleep(&ms, nullptr);
         }
-        for (;;) {
-            if (off == block.size()) {
-                off = 0;
-            }
-            ssize_t w = send(fd, block.data() + off, std::min<size_t>(1460, block.size() - off), MSG_NOSIGNAL);
-            if (w <= 0) {
-                break;
-            }
-            off += size_t(w);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    double secs = std::chrono::duration<double>(Clock::now() - t0).count();
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    close(fd);
-    return double(agent->Totals().nBytes - before) / 1e6 / secs;
+
+    std::unique_ptr<NSAgent::StandInAgent> m_agent;
+    pid_t m_pid = -1;
+};
+
+double Seconds(Clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
 }
 
+// One sender's turns: its agent's byte count when each turn starts, and each turn's length.
+// A turn's bytes are those counted up to the start of the sender's next turn (what was on
+// its way when the turn ended arrives in between), the last turn's up to nEnd.
+struct Turns {
+    std::vector<uint64_t> vecStart;
+    std::vector<double> vecSeconds;
+
+    // The median of the turns' MB per second: one turn in which the loopback path happens
+    // to run far faster or slower than usual does not decide the figure.
+    double MedianMBps(uint64_t nEnd) const
+    {
+        std::vector<double> rates;
+        for (size_t i = 0; i < vecStart.size(); ++i) {
+            const uint64_t next = i + 1 < vecStart.size() ? vecStart[i + 1] : nEnd;
+            rates.push_back(double(next - vecStart[i]) / 1e6 / vecSeconds[i]);
+        }
+        if (rates.empty()) {
+            return 0;
+        }
+        std::sort(rates.begin(), rates.end());
+        const size_t n = rates.size();
+        return n % 2 == 1 ? rates[n / 2] : (rates[n / 2 - 1] + rates[n / 2]) / 2;
+    }
+};
+
+// The robot and the two plain senders take turns of one second (each stopped with SIGSTOP
+// while the others send), so that all three see the same machine: on a shared
+// machine the load changes from one second to the next, and a sender measured after
+// another may see a different one. The MB/s columns are medians over the turns.
 void Throughput()
 {
-    printf("throughput (every interval 0, %d s per row)\n", s_nSeconds);
-    printf("%8s %12s %10s %12s %14s %8s %12s %8s %12s %8s\n", "players", "requests/s", "MB/s", "saves/s",
-           "cpu us/request", "kernel", "plain MB/s", "ratio", "paced MB/s", "ratio");
+    printf("throughput (every interval 0; robot, free and paced sender in turns of 1 s, %d turns each per row)\n",
+           s_nSeconds);
+    printf("%8s %12s %10s %12s %14s %8s %6s %12s %8s %12s %6s %8s %6s\n", "players", "requests/s", "MB/s",
+           "saves/s", "cpu us/request", "kernel", "busy", "plain MB/s", "ratio", "paced MB/s", "busy", "ratio", "load");
     for (int players : {1, 10, 100, 1000}) {
         WorkDir dir("3");
         std::unique_ptr<NSAgent::StandInAgent> agent(StartAgent(true));
@@ -273,27 +335,70 @@ void Throughput()
             fprintf(stderr, "no registration burst for %d players\n", players);
             continue;
         }
+        // Two seconds to settle (the output buffer reaches its working size); they give
+        // the mix of request kinds that the plain senders copy.
+        NSAgent::ServerStats w0 = agent->Totals();
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        NSAgent::ServerStats w1 = agent->Totals();
+        NSAgent::ServerStats mix;
+        mix.nCreateChar = w1.nCreateChar - w0.nCreateChar;
+        mix.nUserSave = w1.nUserSave - w0.nUserSave;
+        mix.nUserLoad = w1.nUserLoad - w0.nUserLoad;
+        PlainSender freeSender(mix, false);
+        PlainSender pacedSender(mix, true);
+
         NSAgent::ServerStats s0 = agent->Totals();
         double sys0 = 0, sys1 = 0;
         double cpu0 = robot.CpuSeconds(&sys0);
-        auto t0 = Clock::now();
-        std::this_thread::sleep_for(std::chrono::seconds(s_nSeconds));
-        NSAgent::ServerStats s1 = agent->Totals();
-        double cpu1 = robot.CpuSeconds(&sys1);
-        double secs = std::chrono::duration<double>(Clock::now() - t0).count();
-        NSAgent::ServerStats d;
-        d.nCreateChar = s1.nCreateChar - s0.nCreateChar;
-        d.nUserSave = s1.nUserSave - s0.nUserSave;
-        d.nUserLoad = s1.nUserLoad - s0.nUserLoad;
-        uint64_t requests = s1.Requests() - s0.Requests();
-        double mbps = double(s1.nBytes - s0.nBytes) / 1e6 / secs;
-        double cpuPerReq = requests > 0 ? (cpu1 - cpu0) * 1e6 / double(requests) : 0;
-        double sysShare = cpu1 > cpu0 ? (sys1 - sys0) / (cpu1 - cpu0) : 0;
-        double plain = PlainSenderMBps(d, s_nSeconds, false);
-        double paced = PlainSenderMBps(d, s_nSeconds, true);
-        printf("%8d %12.0f %10.1f %12.0f %14.1f %7.0f%% %12.1f %8.2f %12.1f %8.2f\n", players,
-               double(requests) / secs, mbps, double(d.nUserSave) / secs, cpuPerReq, sysShare * 100, plain,
-               plain > 0 ? mbps / plain : 0, paced, paced > 0 ? mbps / paced : 0);
+        Turns robotTurns, freeTurns, pacedTurns;
+        const double pacedCpu0 = ProcessCpuSeconds(pacedSender.Pid());
+        NSAgent::ServerStats s1;
+        double cpu1 = 0;
+        for (int i = 0; i < s_nSeconds; ++i) {
+            auto t = Clock::now();
+            robotTurns.vecStart.push_back(agent->Totals().nBytes);
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+            kill(robot.pid, SIGSTOP);
+            robotTurns.vecSeconds.push_back(Seconds(Clock::now() - t));
+            // The processor time of a stopped process stays.
+            for (PlainSender* sender : {&freeSender, &pacedSender}) {
+                Turns& turns = sender == &freeSender ? freeTurns : pacedTurns;
+                t = Clock::now();
+                turns.vecStart.push_back(sender->Bytes());
+                kill(sender->Pid(), SIGCONT);
+                std::this_thread::sleep_for(std::chrono::seconds(1));
+                kill(sender->Pid(), SIGSTOP);
+                turns.vecSeconds.push_back(Seconds(Clock::now() - t));
+            }
+            if (i + 1 == s_nSeconds) {
+                s1 = agent->Totals(); // the robot's last bytes arrived during the others' turns
+                cpu1 = robot.CpuSeconds(&sys1);
+            }
+            kill(robot.pid, SIGCONT);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        double loadavg[1] = {0};
+        getloadavg(loadavg, 1);
+
+        double secs = 0;
+        for (double d : robotTurns.vecSeconds) {
+            secs += d;
+        }
+        const uint64_t requests = s1.Requests() - s0.Requests();
+        const double mbps = robotTurns.MedianMBps(s1.nBytes);
+        const double cpuPerReq = requests > 0 ? (cpu1 - cpu0) * 1e6 / double(requests) : 0;
+        const double sysShare = cpu1 > cpu0 ? (sys1 - sys0) / (cpu1 - cpu0) : 0;
+        const double plain = freeTurns.MedianMBps(freeSender.Bytes());
+        const double paced = pacedTurns.MedianMBps(pacedSender.Bytes());
+        double pacedSecs = 0;
+        for (double d : pacedTurns.vecSeconds) {
+            pacedSecs += d;
+        }
+        const double pacedBusy = (ProcessCpuSeconds(pacedSender.Pid()) - pacedCpu0) / pacedSecs;
+        printf("%8d %12.0f %10.1f %12.0f %14.1f %7.0f%% %6.2f %12.1f %8.2f %12.1f %6.2f %8.2f %6.1f\n", players,
+               double(requests) / secs, mbps, double(s1.nUserSave - s0.nUserSave) / secs, cpuPerReq,
+               sysShare * 100, (cpu1 - cpu0) / secs, plain, plain > 0 ? mbps / plain : 0, paced, pacedBusy,
+               paced > 0 ? mbps / paced : 0, loadavg[0]);
         fflush(stdout);
     }
 }
