@@ -240,6 +240,14 @@ private:
     [[noreturn]] static void Send(const std::string& block, uint16_t port, bool bPaced)
     {
         int fd = socket(AF_INET, SOCK_STREAM, 0);
+        int one = 1;
+        setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof(one));
+        if (bPaced) {
+            // As the library sets up a client: options before the connect, non-blocking after.
+            int size = 87380;
+            setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &size, sizeof(size));
+            setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof(size));
+        }
         sockaddr_in sa{};
         sa.sin_family = AF_INET;
         sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -247,12 +255,7 @@ private:
         if (connect(fd, reinterpret_cast<sockaddr*>(&sa), sizeof(sa)) != 0) {
             _exit(1);
         }
-        int one = 1;
-        setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof(one));
         if (bPaced) {
-            int size = 87380;
-            setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &size, sizeof(size));
-            setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof(size));
             fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
         }
         size_t off = 0;
