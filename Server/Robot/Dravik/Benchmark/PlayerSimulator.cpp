@@ -22,7 +22,8 @@ const tint32 MAIL_COUNT = 30;
 
 } // namespace
 
-PlayerSimulator::PlayerSimulator() : m_Benchmark(nullptr), m_nLastReading(0), m_bCreationPending(false)
+PlayerSimulator::PlayerSimulator()
+    : m_Benchmark(nullptr), m_nLastReading(0), m_bCreationPending(false), m_nSaveImageBytes(0)
 {
     ZeroRecordBytes(m_data);
     for (tint32 i = 0; i < BT_MAX; ++i) {
@@ -53,6 +54,7 @@ void PlayerSimulator::Init(Benchmark* pBenchmark, const std::string& accName)
     InitEmailData();
     InitShopData();
     m_data.m_scrapCard.charGuid = m_data.GetGuid();
+    m_nSaveImageBytes = PlayerRequests::SaveImageBytes(m_data);
 
     // Sent by the client right after, in player order, as the output buffer takes it.
     m_bCreationPending = true;
@@ -197,7 +199,7 @@ void PlayerSimulator::SimUserSave()
     if (!CheckInterval(BT_USERSAVE)) {
         return;
     }
-    if (m_Benchmark->OutputRoom() >= PlayerRequests::SaveImageBytes(m_data)) {
+    if (m_Benchmark->OutputRoom() >= m_nSaveImageBytes) {
         m_Benchmark->Send(ADPackets::PACKET_AD_USERSAVE_PAK, m_Benchmark->Requests().Save(m_data));
     } else {
         m_Benchmark->ReportDropped();

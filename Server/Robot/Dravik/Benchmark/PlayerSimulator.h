@@ -50,4 +50,8 @@ private:
     // The latest MilliSeconds reading of this player: a lower bound of the clock.
     mutable tuint64 m_nLastReading;
     bool m_bCreationPending; // Init's creation has not gone out yet
+    // The record images a save carries (the record never changes after Init). Kept here,
+    // beside the stamps, so that a pass whose output buffer has no room for the save does
+    // not touch the cold 67 KB record to find that out.
+    size_t m_nSaveImageBytes;
 };
