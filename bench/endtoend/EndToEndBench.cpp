@@ -7,7 +7,10 @@
 //   pre-built frames of the same sizes and mix (this machine's ceiling), as a ratio, and
 //   the same sender paced as a worker is (1460-byte steps, 1 ms sleep when the socket is
 //   full), with its own processor share: the ceiling of the robot's own pacing. MB/s are
-//   medians over the turns; the load average closes each row.
+//   medians over the turns; the load average closes each row. The robot and the senders
+//   run on one processor, the agents on another: the agent reads while a sender writes,
+//   as a remote agent would (on one shared processor a sender fills the socket and sleeps
+//   while the agent reads, and the rows measure where the scheduler put them).
 // memory: resident memory per simulated player at 1,000 and 10,000 players, against the
 //   size of the player's record, once every creation of the burst has reached the agent.
 // startup: start-up time with every declared table at its largest sample size.
@@ -21,6 +24,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <signal.h>
+#include <sched.h>
 #include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -46,6 +50,20 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 int s_nSeconds = 5;
+// The processor of the robot and the plain senders in the throughput rows; -1: any.
+int s_nSenderCpu = -1;
+
+// Binds the calling thread (and the threads and processes it starts later) to one processor.
+void PinTo(int nCpu)
+{
+    if (nCpu < 0) {
+        return;
+    }
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    CPU_SET(nCpu, &set);
+    sched_setaffinity(0, sizeof(set), &set);
+}
 
 // A temporary working folder with a Config/ from the fixture writer and the log folder.
 struct WorkDir {
@@ -121,6 +139,7 @@ struct Robot {
     {
         pid = fork();
         if (pid == 0) {
+            PinTo(s_nSenderCpu);
             if (chdir(dir.c_str()) != 0) {
                 _exit(127);
             }
@@ -219,6 +238,7 @@ public:
         m_pid = fork();
         if (m_pid == 0) {
             prctl(PR_SET_PDEATHSIG, SIGKILL);
+            PinTo(s_nSenderCpu);
             raise(SIGSTOP); // sends from its first turn on
             Send(block, port, bPaced);
         }
@@ -325,8 +345,28 @@ struct Turns {
 // another may see a different one. The MB/s columns are medians over the turns.
 void Throughput()
 {
-    printf("throughput (every interval 0; robot, free and paced sender in turns of 1 s, %d turns each per row)\n",
+    // The last two processors this process may use: the agents' (this thread's, whose
+    // agent threads inherit it) and the senders'.
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    std::vector<int> vecCpus;
+    if (sched_getaffinity(0, sizeof(allowed), &allowed) == 0) {
+        for (int i = 0; i < CPU_SETSIZE; ++i) {
+            if (CPU_ISSET(i, &allowed)) {
+                vecCpus.push_back(i);
+            }
+        }
+    }
+    if (vecCpus.size() >= 2) {
+        s_nSenderCpu = vecCpus.back();
+        PinTo(vecCpus[vecCpus.size() - 2]);
+    }
+    printf("throughput (every interval 0; robot, free and paced sender in turns of 1 s, %d turns each per row",
            s_nSeconds);
+    if (s_nSenderCpu >= 0) {
+        printf("; senders on processor %d, agents on %d", s_nSenderCpu, vecCpus[vecCpus.size() - 2]);
+    }
+    printf(")\n");
     printf("%8s %12s %10s %12s %14s %8s %6s %12s %8s %12s %6s %8s %6s\n", "players", "requests/s", "MB/s",
            "saves/s", "cpu us/request", "kernel", "busy", "plain MB/s", "ratio", "paced MB/s", "busy", "ratio", "load");
     for (int players : {1, 10, 100, 1000}) {
@@ -404,6 +444,8 @@ void Throughput()
                paced > 0 ? mbps / paced : 0, loadavg[0]);
         fflush(stdout);
     }
+    s_nSenderCpu = -1;
+    sched_setaffinity(0, sizeof(allowed), &allowed);
 }
 
 void Memory()
