@@ -77,15 +77,6 @@ std::string AccountWithoutTime(const std::string& strAccount)
     return strAccount.substr(0, strAccount.size() - kTimeDigits);
 }
 
-void AppendVarint(std::string& out, uint64_t v)
-{
-    while (v >= 0x80) {
-        out.push_back(char((v & 0x7F) | 0x80));
-        v >>= 7;
-    }
-    out.push_back(char(v));
-}
-
 void SetNonBlocking(int fd)
 {
     int flags = fcntl(fd, F_GETFL, 0);
@@ -553,7 +544,7 @@ void StandInAgent::AnswerRegist(Conn& c, const ::AD_REGIST& req)
 void StandInAgent::AnswerSave(Conn& c, const ::AD_USERSAVE& req)
 {
     const std::string strAccount = RecordAccount(req.userdata().ubdata());
-    auto saved = std::make_shared<const std::string>(req.userdata().SerializeAsString());
+    auto saved = std::make_shared<const AD_USER_DATA>(req.userdata());
     m_mapSaved[strAccount] = saved;
     const std::string strBare = AccountWithoutTime(strAccount);
     if (!strBare.empty()) {
@@ -573,15 +564,10 @@ void StandInAgent::AnswerLoad(Conn& c, const ::AD_USERLOAD& req)
     rep.set_usertype(req.usertype());
     rep.set_result(it != m_mapSaved.end() ? 0 : 1);
     rep.set_account(req.account());
-    std::string body = rep.SerializeAsString();
     if (it != m_mapSaved.end()) {
-        // UserData (field 3, length-delimited) appended as it was saved: parsing and
-        // serialising 70 KB again would give the same bytes.
-        body.push_back(char((3 << 3) | 2));
-        AppendVarint(body, it->second->size());
-        body += *it->second;
+        *rep.mutable_userdata() = *it->second;
     }
-    Queue(c, PID_DA_USERLOAD, body);
+    Queue(c, PID_DA_USERLOAD, rep.SerializeAsString());
 }
 
 void StandInAgent::Queue(Conn& c, uint16_t nPacketId, const std::string& strBody)

@@ -30,6 +30,7 @@
 #include <unordered_map>
 #include <vector>
 
+class AD_USER_DATA;
 class AD_REGIST;
 class AD_USERLOAD;
 class AD_USERSAVE;
@@ -148,8 +149,8 @@ private:
     uint64_t m_nNextConn = 1;     // I/O thread only
     std::vector<Conn*> m_vecConns; // I/O thread only
     std::vector<char> m_vecRead;   // I/O thread only
-    // Answer mode: the last saved AD_USER_DATA (serialised) by account; I/O thread only.
-    std::unordered_map<std::string, std::shared_ptr<const std::string>> m_mapSaved;
+    // Answer mode: the last saved AD_USER_DATA by account; I/O thread only.
+    std::unordered_map<std::string, std::shared_ptr<const ::AD_USER_DATA>> m_mapSaved;
 
     mutable std::mutex m_mutex; // guards the members below
     std::map<int, ServerStats> m_mapStats;
