@@ -155,15 +155,13 @@ CProtocolSession::CProtocolSession(INetUnit* unit, tuint32 buffSize)
 INetSession* CProtocolSession::clone() const { return new CProtocolSession(*this); }
 
 int CProtocolSession::refuseFrame(const char* szWhy, tuint32 length, tuint32 protocolId) {
-    // Reading goes on after a close until the kernel has nothing more: one line per session.
-    if (m_netIo == nullptr || m_netIo->getStatus() != INetIo::enClose) {
-        const CNetBuffer& in = m_inputBuff;
-        CacheLog(gSNetLogSink,
-                 "[CProtocolSession::onRecv] %s...size:%u, limit:%u, sessionId:%u, protocolId:%u, netName:%s", szWhy,
-                 length, std::max(in.capacity(), in.maxCapacity()) - 1, m_sessionId, protocolId,
-                 identification().c_str());
-        close(enClose_OnRecvFrame);
-    }
+    // Only reached on an open session (onRecv stops at a closed one): one line per session.
+    const CNetBuffer& in = m_inputBuff;
+    CacheLog(gSNetLogSink,
+             "[CProtocolSession::onRecv] %s...size:%u, limit:%u, sessionId:%u, protocolId:%u, netName:%s", szWhy,
+             length, std::max(in.capacity(), in.maxCapacity()) - 1, m_sessionId, protocolId,
+             identification().c_str());
+    close(enClose_OnRecvFrame);
     return -3;
 }
 
@@ -187,12 +185,9 @@ int CProtocolSession::onRecv() {
                 return 0;
             }
             // A buffer of fewer than 7 bytes never holds a header: it would stall for ever.
-            if (m_netIo == nullptr || m_netIo->getStatus() != INetIo::enClose) {
-                CacheLog(gSNetLogSink,
-                         "[CProtocolSession::onRecv] buffer too small...capacity:%u, sessionId:%u, netName:%s",
-                         in.capacity(), m_sessionId, identification().c_str());
-                close(enClose_OnRecvFrame);
-            }
+            CacheLog(gSNetLogSink, "[CProtocolSession::onRecv] buffer too small...capacity:%u, sessionId:%u, netName:%s",
+                     in.capacity(), m_sessionId, identification().c_str());
+            close(enClose_OnRecvFrame);
             return -3;
         }
         BuffType header[Frame_Header_Size];
