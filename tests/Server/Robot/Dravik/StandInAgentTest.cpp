@@ -67,6 +67,29 @@ std::string ReadFrame(int fd)
 
 const std::string kRegist1("\x00\x00\x00\x0E\x00\x01\x08\x01\x10\x00\x10\x01\x10\x02", 14);
 
+AgentOptions AnsweringOptions()
+{
+    AgentOptions opts;
+    opts.bPrint = false;
+    opts.bAnswer = true;
+    return opts;
+}
+
+// A connection whose registration the agent has answered; -1 when none is.
+int ConnectRegistered(uint16_t port)
+{
+    const int fd = Connect(port);
+    if (fd < 0) {
+        return -1;
+    }
+    SendAll(fd, kRegist1);
+    if (ReadFrame(fd).empty()) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
 
 TEST(StandInAgent, AnswersRegistrationsAndCountsFramesAcrossSegments)
@@ -140,16 +163,11 @@ TEST(StandInAgent, FirstOnlyAnswersOneRegistration)
 
 TEST(StandInAgent, AnswersSavesAndLoadsWithTheAccountsLastSave)
 {
-    AgentOptions opts;
-    opts.bPrint = false;
-    opts.bAnswer = true;
-    StandInAgent agent(opts);
+    StandInAgent agent(AnsweringOptions());
     std::string err;
     ASSERT_TRUE(agent.Start(err)) << err;
-    int fd = Connect(agent.Port());
+    const int fd = ConnectRegistered(agent.Port());
     ASSERT_GE(fd, 0);
-    SendAll(fd, kRegist1);
-    ASSERT_FALSE(ReadFrame(fd).empty());
 
     // The robot's records name the account followed by a time in seconds; its loads the
     // account alone.
@@ -223,16 +241,11 @@ TEST(StandInAgent, StopsReadingFromAClientThatTakesNoAnswers)
     // 1000 loads of a saved account at once, and nothing read: the answers (about 71 KB
     // each) pile up to the agent's limit and the kernel's buffers, then the agent stops
     // reading. Once the client reads, every load is answered.
-    AgentOptions opts;
-    opts.bPrint = false;
-    opts.bAnswer = true;
-    StandInAgent agent(opts);
+    StandInAgent agent(AnsweringOptions());
     std::string err;
     ASSERT_TRUE(agent.Start(err)) << err;
-    int fd = Connect(agent.Port());
+    const int fd = ConnectRegistered(agent.Port());
     ASSERT_GE(fd, 0);
-    SendAll(fd, kRegist1);
-    ASSERT_FALSE(ReadFrame(fd).empty());
     PlayerRequests requests;
     SendAll(fd, nettest::Frame(4, requests.Save(*PlayerRecord(0x0001000000000010ull, 228, 256, 0, 30)).SerializeAsString()));
     ASSERT_FALSE(ReadFrame(fd).empty());
