@@ -1,6 +1,7 @@
 #include "CpuClock.h"
 
 #include <ctime>
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -20,7 +21,7 @@ tint64 SystemWallNanos()
 } // namespace
 
 CpuClock::CpuClock(const Source& source)
-    : m_source(source), m_bKnown(false), m_nMicros(0), m_nKnownUntil(0), m_nClockCalls(0)
+    : m_source(source), m_nMicros(0), m_nKnownUntil(std::numeric_limits<tint64>::min()), m_nClockCalls(0)
 {
     if (m_source.nProcessors == 0) {
         m_source.nProcessors = 1;
@@ -31,15 +32,16 @@ tuint64 CpuClock::Read()
 {
     // Taken before the clock: the reading below is no earlier than this.
     const tint64 nWall = m_source.pWallNanos();
-    if (!m_bKnown || nWall >= m_nKnownUntil) {
+    if (nWall >= m_nKnownUntil) {
         m_nMicros = m_source.pClock();
         ++m_nClockCalls;
-        m_bKnown = m_nMicros >= 0;
-        if (m_bKnown) {
+        if (m_nMicros >= 0) {
             // clock() drops the nanoseconds: the processor time is below m_nMicros + 1 us,
             // and its millisecond ends (999 - m_nMicros % 1000) us after that.
             const tint64 nRestNanos = (999 - m_nMicros % 1000) * 1000;
             m_nKnownUntil = nWall + nRestNanos / static_cast<tint64>(m_source.nProcessors);
+        } else {
+            m_nKnownUntil = std::numeric_limits<tint64>::min(); // nothing kept: ask again
         }
     }
     return static_cast<tuint64>(m_nMicros * 1000 / 1000000);

@@ -43,8 +43,7 @@ public:
 
 private:
     Source m_source;
-    bool m_bKnown;          // m_nMicros holds a reading
     tint64 m_nMicros;       // the last reading of pClock
-    tint64 m_nKnownUntil;   // wall time until which its millisecond stands
+    tint64 m_nKnownUntil;   // wall time until which its millisecond stands (minimum: none)
     tuint64 m_nClockCalls;
 };
