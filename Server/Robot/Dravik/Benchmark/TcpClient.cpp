@@ -16,7 +16,7 @@ constexpr std::chrono::milliseconds TcpClient::kRetryDelay;
 
 TcpClient::TcpClient()
     : NSNet::INetIoAgent(), NSNet::INetUnit(NSNet::INetIoAgent::m_pINetIo), m_SessionId(NO_SESSION), m_port(0),
-      m_bLastConnectFailed(false), m_bDropReported(false), m_nOutputBound(0)
+      m_bAttempted(false), m_bDropReported(false), m_nOutputBound(0)
 {
 }
 
@@ -26,19 +26,18 @@ bool TcpClient::Connect(const char* ip, tint16 port)
 {
     m_host = ip;
     m_port = static_cast<tuint16>(port);
+    m_bAttempted = true;
+    m_tLastAttempt = std::chrono::steady_clock::now();
 
     NSNet::SocketInfo info;
     info.address = ip;
     info.port = m_port;
     NSNet::SessionId sid = 0;
     if (client(&info, sid, 0)) {
-        m_bLastConnectFailed = false;
         OnConnected();
         return true;
     }
     m_SessionId = NO_SESSION;
-    m_bLastConnectFailed = true;
-    m_tLastFailure = std::chrono::steady_clock::now();
     return false;
 }
 
@@ -63,8 +62,10 @@ void TcpClient::CheckNet()
     if (IsConnected()) {
         return;
     }
-    // An agent that is down must neither flood the network log nor keep a core busy.
-    if (m_bLastConnectFailed && std::chrono::steady_clock::now() - m_tLastFailure < kRetryDelay) {
+    // An agent that is down, refuses the connect, or ends every connection at once (closes,
+    // sends a frame the session refuses) must neither flood the network log and the agent
+    // with connections nor keep a core busy.
+    if (m_bAttempted && std::chrono::steady_clock::now() - m_tLastAttempt < kRetryDelay) {
         return;
     }
     Connect(m_host.c_str(), static_cast<tint16>(m_port));

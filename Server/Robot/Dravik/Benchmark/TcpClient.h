@@ -30,7 +30,8 @@ public:
     bool IsConnected() const;
     // One turn of the reactor with a zero time-out.
     void Tick();
-    // Connects again when not connected, at most once a second after a failed attempt.
+    // Connects again when not connected. Attempts start at least kRetryDelay apart, however
+    // the last connection ended, so a connection that was up for longer is retried at once.
     void CheckNet();
     // Frames msg under protoId into the live session's output buffer; the library's result.
     // A frame refused at the output bound (-11) is a dropped request (see ReportDropped).
@@ -57,15 +58,15 @@ public:
     virtual int onDeleteSession(NSNet::SessionId id) override;
     virtual std::string identification() const override;
 
-    // Smallest wait between a failed connect and the next attempt of CheckNet.
+    // Smallest time between the starts of two connect attempts.
     static constexpr std::chrono::milliseconds kRetryDelay{1000};
 
 private:
     tuint32 m_SessionId;
     std::string m_host;
     tuint16 m_port;
-    bool m_bLastConnectFailed;
+    bool m_bAttempted; // m_tLastAttempt holds the start of the last Connect
     bool m_bDropReported; // for the live connection
     tuint32 m_nOutputBound; // 0: the library's
-    std::chrono::steady_clock::time_point m_tLastFailure;
+    std::chrono::steady_clock::time_point m_tLastAttempt;
 };

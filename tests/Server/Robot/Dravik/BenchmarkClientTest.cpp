@@ -6,6 +6,7 @@
 #include "AD_PBMessage.pb.h"
 #include "Benchmark.h"
 #include "BenchmarkConfig.h"
+#include "LogDefine.h"
 #include "LoopbackPeer.h"
 #include "PlayerRequests.h"
 #include "RobotHarness.h"
@@ -26,6 +27,7 @@
 #include <memory>
 #include <set>
 #include <thread>
+#include <vector>
 
 using NSAgent::AgentOptions;
 using NSAgent::Fault;
@@ -176,33 +178,166 @@ std::string RegistAnswer()
     return nettest::Frame(2, rep.SerializeAsString());
 }
 
+// A peer that ends every connection it accepts, served from the test's thread between
+// the client's passes: it closes at once, or announces a frame of 0x7FFFFFFF bytes and
+// keeps the connection open, so that only the client's refusal of the frame ends it.
+class MisbehavingPeer {
+public:
+    enum Behaviour { CloseAtOnce, OversizedFrame };
+
+    explicit MisbehavingPeer(Behaviour eBehaviour) : m_eBehaviour(eBehaviour)
+    {
+        m_listen = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        sockaddr_in sa{};
+        sa.sin_family = AF_INET;
+        sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t len = sizeof(sa);
+        if (m_listen < 0 || bind(m_listen, reinterpret_cast<sockaddr*>(&sa), len) != 0 || listen(m_listen, 64) != 0 ||
+            getsockname(m_listen, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
+            ADD_FAILURE() << "no listener";
+            return;
+        }
+        m_port = ntohs(sa.sin_port);
+    }
+    ~MisbehavingPeer()
+    {
+        for (int fd : m_held) {
+            close(fd);
+        }
+        if (m_listen >= 0) {
+            close(m_listen);
+        }
+    }
+    MisbehavingPeer(const MisbehavingPeer&) = delete;
+    MisbehavingPeer& operator=(const MisbehavingPeer&) = delete;
+
+    uint16_t Port() const { return m_port; }
+    size_t Accepted() const { return m_nAccepted; }
+
+    // Accepts and treats every connection waiting now.
+    void Serve()
+    {
+        for (int fd; (fd = accept(m_listen, nullptr, nullptr)) >= 0;) {
+            ++m_nAccepted;
+            if (m_eBehaviour == CloseAtOnce) {
+                close(fd);
+                continue;
+            }
+            static const char kHeader[6] = {'\x7F', '\xFF', '\xFF', '\xFF', '\x00', '\x02'};
+            EXPECT_EQ(6, write(fd, kHeader, sizeof(kHeader)));
+            m_held.push_back(fd);
+        }
+    }
+
+private:
+    Behaviour m_eBehaviour;
+    int m_listen = -1;
+    uint16_t m_port = 0;
+    size_t m_nAccepted = 0;
+    std::vector<int> m_held;
+};
+
+size_t CountOf(const std::string& text, const std::string& what)
+{
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+// Initialises the client with cfg and runs its worker passes for 3.3 s,
+// serving its peer between them. Returns when each connect attempt was made, in seconds
+// from the start, as the network log shows them: an attempt writes one line, a refused
+// connect's error or the new session.
+std::vector<double> AttemptTimes(Benchmark& bench, const ServerConfig& cfg, const TempWorkDir& dir,
+                                 const std::function<void()>& serve)
+{
+    const auto t0 = std::chrono::steady_clock::now();
+    bench.Init(1, cfg);
+    std::vector<double> times;
+    for (;;) {
+        gSNetLogSink.Flush();
+        const std::string log = dir.ReadLogs("SNet.");
+        const size_t n = CountOf(log, "[CActiveIo::connect_ex] error") + CountOf(log, "[ISessionManager::addSession]");
+        const double now = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        while (times.size() < n) {
+            times.push_back(now);
+        }
+        if (now >= 3.3) {
+            return times;
+        }
+        serve();
+        bench.RunPass();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+// Attempts start one second apart: the first at once, then at most two seconds after the
+// one before and never sooner than one second.
+void ExpectOncePerSecond(const std::vector<double>& times)
+{
+    ASSERT_GE(times.size(), 3u) << "fewer than three attempts in 3.3 s";
+    EXPECT_LT(times[0], 0.2);
+    for (size_t i = 1; i < times.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_GE(times[i] - times[i - 1], 0.95);
+        EXPECT_LE(times[i] - times[i - 1], 2.0);
+    }
+}
+
 } // namespace
 
-TEST_F(ClientTest, ConnectFailsWhereNothingListensAndRetriesAfterASecond)
+TEST_F(ClientTest, ARefusedConnectIsRetriedOnceASecond)
 {
-    uint16_t port = UnusedPort();
-    TcpClient client;
-    auto t0 = std::chrono::steady_clock::now();
-    EXPECT_FALSE(client.Connect("127.0.0.1", static_cast<tint16>(port)));
-    EXPECT_FALSE(client.IsConnected());
+    const uint16_t port = UnusedPort();
+    Benchmark bench;
+    const std::vector<double> attempts = AttemptTimes(bench, CfgAt(port, 0, "a"), m_dir, [] {});
+    EXPECT_FALSE(bench.IsConnected());
+    ExpectOncePerSecond(attempts);
+    EXPECT_EQ("TcpClient", bench.identification());
 
+    // Once the agent is up, the next attempt connects.
     AgentOptions opts;
     opts.nPort = port;
     StartAgent(opts);
-    // Right after the failure CheckNet waits; from one second on it connects.
-    client.CheckNet();
-    if (std::chrono::steady_clock::now() - t0 < std::chrono::milliseconds(900)) {
-        EXPECT_FALSE(client.IsConnected());
-    }
-    bool connected = StandInAgent::WaitUntil(
-        [&] {
-            client.CheckNet();
-            return client.IsConnected();
-        },
-        kPatience);
-    EXPECT_TRUE(connected);
-    EXPECT_GE(std::chrono::steady_clock::now() - t0, TcpClient::kRetryDelay);
-    EXPECT_EQ("TcpClient", client.identification());
+    const auto t0 = std::chrono::steady_clock::now();
+    ASSERT_TRUE(Pump(bench, [&] { return bench.IsConnected(); }));
+    EXPECT_LE(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(1100));
+}
+
+TEST_F(ClientTest, APeerThatClosesAtOnceIsReconnectedOnceASecond)
+{
+    MisbehavingPeer peer(MisbehavingPeer::CloseAtOnce);
+    Benchmark bench;
+    const std::vector<double> attempts = AttemptTimes(bench, CfgAt(peer.Port(), 0, "a"), m_dir, [&] { peer.Serve(); });
+    ExpectOncePerSecond(attempts);
+    EXPECT_EQ(attempts.size(), peer.Accepted());
+}
+
+TEST_F(ClientTest, APeerThatAnnouncesAnOversizedFrameIsReconnectedOnceASecond)
+{
+    MisbehavingPeer peer(MisbehavingPeer::OversizedFrame);
+    Benchmark bench;
+    const std::vector<double> attempts = AttemptTimes(bench, CfgAt(peer.Port(), 0, "a"), m_dir, [&] { peer.Serve(); });
+    ExpectOncePerSecond(attempts);
+    EXPECT_EQ(attempts.size(), peer.Accepted());
+    EXPECT_NE(std::string::npos, m_dir.ReadLogs("SNet.").find("frame too long"));
+}
+
+TEST_F(ClientTest, AConnectionUpLongerThanASecondIsRetriedAtOnceWhenItDrops)
+{
+    nettest::LoopbackPeer peer;
+    Benchmark bench;
+    ASSERT_TRUE(bench.Init(1, CfgAt(peer.Port(), 0, "u")));
+    ASSERT_TRUE(peer.Accept());
+    Pump(bench, [] { return false; }, std::chrono::milliseconds(1200));
+    ASSERT_TRUE(bench.IsConnected());
+    peer.Close();
+    const auto t0 = std::chrono::steady_clock::now();
+    ASSERT_TRUE(Pump(bench, [&] { return !bench.IsConnected(); }));
+    ASSERT_TRUE(Pump(bench, [&] { return bench.IsConnected(); }));
+    EXPECT_LE(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(300));
 }
 
 TEST_F(ClientTest, RegistersAndCreatesThreePlayers)
