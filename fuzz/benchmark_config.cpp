@@ -1,5 +1,5 @@
 // The benchmark configuration, ./XmlConfig/benchmark_config.xml, as start-up loads it.
-// Reports (a file that does not parse, a server without an address) are expected outcomes.
+// Reports (a file that does not parse, a value outside its attribute's range) are expected outcomes.
 // The file is written in a folder of the target's own, entered for each load only.
 
 #include "BenchmarkConfig.h"
@@ -67,13 +67,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* pData, size_t nSize)
     if (bReported) {
         return 0;
     }
+    // A file that loads names a server, and every value lies in its attribute's range.
+    if (cfg.Servers().empty()) {
+        fuzz::Fail("loaded without a server");
+    }
     for (const auto& kv : cfg.Servers()) {
         if (kv.first <= 0) {
             fuzz::Fail("server id %d kept", kv.first);
         }
+        if (kv.second.dbServerPort == 0 || kv.second.playerNum < 0) {
+            fuzz::Fail("server %d kept port %d, players %d", kv.first, kv.second.dbServerPort, kv.second.playerNum);
+        }
     }
     for (tint32 t = BT_START; t < BT_MAX; ++t) {
-        (void)cfg.GetInterval(t);
+        if (cfg.GetInterval(t) < -1) {
+            fuzz::Fail("interval %d of kind %d", cfg.GetInterval(t), t);
+        }
     }
     return 0;
 }

@@ -188,8 +188,17 @@ def config():
 """
     write("benchmark_config", "sample.xml", sample)
     write("benchmark_config", "kinds-off.xml",
-          '<r><test type="createchar" interval="-1"/><test type="usersave" interval="-1"/>'
+          '<r><benchmark serverid="1" dbserverhost="127.0.0.1" dbserverport="1" accprefix="c"/>'
+          '<test type="createchar" interval="-1"/><test type="usersave" interval="-1"/>'
           '<test type="userload" interval="-1"/></r>')
+    write("benchmark_config", "edges.xml",
+          '<r><benchmark serverid=" +7 " dbserverhost="127.1" dbserverport="65535" playernum="32767" accprefix="e"/>'
+          '<benchmark serverid="8" dbserverhost="10.0.0.1" dbserverport=" 1" playernum="0"/>'
+          '<benchmark serverid="0"/><test type="userload" interval="2147483647"/></r>')
+    write("benchmark_config", "no-server.xml", '<r><benchmark serverid="0" dbserverhost="127.0.0.1"/></r>')
+    write("benchmark_config", "twice.xml",
+          '<r><benchmark serverid="5" dbserverhost="127.0.0.1" dbserverport="1"/>'
+          '<benchmark serverid="5" dbserverhost="127.0.0.1" dbserverport="2"/></r>')
     write("benchmark_config", "no-host.xml", '<r><benchmark serverid="3" dbserverport="7000"/></r>')
     write("benchmark_config", "numbers.xml",
           '<r><benchmark serverid=" +4" dbserverhost="1.2.3.4" dbserverport="0x10" playernum="99999999999"/>'

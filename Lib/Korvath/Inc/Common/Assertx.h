@@ -13,6 +13,10 @@
 void _do_assert_(const tchar* szFile, tuint32 nLine, const tchar* szFunc, const tchar* szExpr,
                  const tchar* szMsg, bool bReThrow);
 
+// One line of context for a report that follows (which file, what its parser said):
+// appended to the assert log with the time and echoed on stdout, like a report.
+void AssertLogLine(const tchar* szLine);
+
 // Sets the world id of the assert log's folder (65535 until called). Start-up only.
 void InitExceptionModule(tint32 nWorldID);
 

@@ -24,7 +24,48 @@ const tchar* TextOrEmpty(const tchar* sz)
     return sz != nullptr ? sz : "";
 }
 
+// Appends szText and the time to this hour's assert log; text for a file that cannot be
+// opened is dropped. REQUIRES: AssertMutex held.
+void AppendToAssertLog(const tchar* szText)
+{
+    time_t tNow = _ansitime();
+    tm tmNow;
+    _localtime(tNow, tmNow);
+
+    tchar szTime[128];
+    memset(szTime, 0, sizeof(szTime));
+    snprintf(szTime, sizeof(szTime), " (%.4d-%.2d-%.2d_%.2d:%.2d:%.2d)", tmNow.tm_year + 1900,
+             tmNow.tm_mon + 1, tmNow.tm_mday, tmNow.tm_hour, tmNow.tm_min, tmNow.tm_sec);
+    szTime[sizeof(szTime) - 1] = '\0';
+
+    tchar szFileName[256];
+    memset(szFileName, 0, sizeof(szFileName));
+    snprintf(szFileName, sizeof(szFileName), "./RuntimeData/%d/Log/assert.%.4d-%.2d-%.2d-%.2d.log",
+             s_nWorldID, tmNow.tm_year + 1900, tmNow.tm_mon + 1, tmNow.tm_mday, tmNow.tm_hour);
+    szFileName[sizeof(szFileName) - 1] = '\0';
+
+    try {
+        FILE* fp = fopen(szFileName, "a+");
+        if (fp != nullptr) {
+            fwrite(szText, 1, strlen(szText), fp);
+            fwrite(szTime, 1, strlen(szTime), fp);
+            fwrite("\n", 1, 1, fp);
+            fclose(fp);
+        }
+    } catch (...) {
+        // The report goes on whatever happened to the file.
+    }
+}
+
 }  // namespace
+
+void AssertLogLine(const tchar* szLine)
+{
+    bstMutexScopedLock lock(AssertMutex());
+    AppendToAssertLog(TextOrEmpty(szLine));
+    printf("%s\n", TextOrEmpty(szLine));
+    fflush(stdout);
+}
 
 void InitExceptionModule(tint32 nWorldID)
 {
@@ -45,33 +86,7 @@ void _do_assert_(const tchar* szFile, tuint32 nLine, const tchar* szFunc, const 
              TextOrEmpty(szMsg));
     szTemp[sizeof(szTemp) - 1] = '\0';
 
-    time_t tNow = _ansitime();
-    tm tmNow;
-    _localtime(tNow, tmNow);
-
-    tchar szTime[128];
-    memset(szTime, 0, sizeof(szTime));
-    snprintf(szTime, sizeof(szTime), " (%.4d-%.2d-%.2d_%.2d:%.2d:%.2d)", tmNow.tm_year + 1900,
-             tmNow.tm_mon + 1, tmNow.tm_mday, tmNow.tm_hour, tmNow.tm_min, tmNow.tm_sec);
-    szTime[sizeof(szTime) - 1] = '\0';
-
-    tchar szFileName[256];
-    memset(szFileName, 0, sizeof(szFileName));
-    snprintf(szFileName, sizeof(szFileName), "./RuntimeData/%d/Log/assert.%.4d-%.2d-%.2d-%.2d.log",
-             s_nWorldID, tmNow.tm_year + 1900, tmNow.tm_mon + 1, tmNow.tm_mday, tmNow.tm_hour);
-    szFileName[sizeof(szFileName) - 1] = '\0';
-
-    try {
-        FILE* fp = fopen(szFileName, "a+");
-        if (fp != nullptr) {
-            fwrite(szTemp, 1, strlen(szTemp), fp);
-            fwrite(szTime, 1, strlen(szTime), fp);
-            fwrite("\n", 1, 1, fp);
-            fclose(fp);
-        }
-    } catch (...) {
-        // The report goes on whatever happened to the file.
-    }
+    AppendToAssertLog(szTemp);
 
     printf("%s:%s\n", szKind, szTemp);
     // Flushed here: the thrown report may end the process before stdio is flushed.

@@ -58,7 +58,7 @@ private:
     TestConfig m_testConfig[BT_MAX];
 };
 
-// Reads an integer attribute value as the configuration defines it: optional leading
-// white space, an optional sign, decimal digits; trailing characters are ignored. Text
-// without a leading number, or a number outside 32 bits, gives nDefault.
-tint32 ParseConfigInt(const tchar* szValue, tint32 nDefault);
+// Reads a whole attribute text as an integer: optional white space, an optional sign,
+// decimal digits, optional white space and nothing else, within 32 bits. False for any
+// other text, rValue then unchanged.
+bool ReadConfigInt(const tchar* szText, tint32& rValue);

@@ -41,10 +41,7 @@ protected:
     void SetUp() override
     {
         // Every kind off: only the creations of the registration burst are sent.
-        m_dir.WriteFile("XmlConfig/benchmark_config.xml",
-                        "<r><test type=\"createchar\" interval=\"-1\"/><test type=\"usersave\" interval=\"-1\"/>"
-                        "<test type=\"userload\" interval=\"-1\"/></r>");
-        BenchmarkConfig::getInstance().Load();
+        SetIntervals(-1, -1, -1);
     }
 
     void StartAgent(AgentOptions opts)
@@ -70,8 +67,10 @@ protected:
     // The intervals of the three kinds (-1 switches a kind off).
     void SetIntervals(int nCreate, int nSave, int nLoad)
     {
+        // The clients here take their servers from the tests; a file names one all the same.
         m_dir.WriteFile("XmlConfig/benchmark_config.xml",
-                        "<r><test type=\"createchar\" interval=\"" + std::to_string(nCreate) +
+                        "<r><benchmark serverid=\"1\" dbserverhost=\"127.0.0.1\" dbserverport=\"1\" accprefix=\"c\"/>"
+                        "<test type=\"createchar\" interval=\"" + std::to_string(nCreate) +
                             "\"/><test type=\"usersave\" interval=\"" + std::to_string(nSave) +
                             "\"/><test type=\"userload\" interval=\"" + std::to_string(nLoad) + "\"/></r>");
         BenchmarkConfig::getInstance().Load();

@@ -85,9 +85,10 @@ protected:
 
 } // namespace
 
-TEST_F(EndToEnd, StartupTextsAndTheNormalEnd)
+TEST_F(EndToEnd, StartupTexts)
 {
-    // No server in the configuration: the tables load and the program ends with status 0.
+    // No server in the configuration: the tables load, then the configuration's report ends
+    // the program with status 1.
     m_dir.WriteFile("XmlConfig/benchmark_config.xml",
                     "<r><benchmark serverid=\"0\" dbserverhost=\"127.0.0.1\" accprefix=\"p\"/>"
                     "<benchmark serverid=\"-3\" dbserverhost=\"127.0.0.1\" accprefix=\"p\"/></r>");
@@ -110,8 +111,9 @@ TEST_F(EndToEnd, StartupTextsAndTheNormalEnd)
         DravikProcess p(r.args);
         int status = -1;
         ASSERT_TRUE(p.WaitExit(kPatience, status)) << p.Output();
-        EXPECT_EQ(0, status);
-        EXPECT_EQ(r.expected, p.Output());
+        EXPECT_EQ(1, status);
+        EXPECT_EQ(0u, p.Output().find(r.expected)) << p.Output();
+        EXPECT_NE(std::string::npos, p.Output().find("has no benchmark element with a serverid above 0")) << p.Output();
         const std::string first = FirstLoadedTableFile();
         ASSERT_FALSE(first.empty());
         EXPECT_NE(std::string::npos, m_dir.ReadLogs("ServerStatus.").find("Load Table " + first + " OK"));
@@ -262,10 +264,10 @@ TEST_F(EndToEnd, ServersConnectInAscendingId)
 
 TEST_F(EndToEnd, FailuresEndWithAClearReport)
 {
-    enum Setup { PLAIN, NO_FIRST_TABLE, BAD_ROBOT_NAMES, MALFORMED_REPLY };
+    enum Setup { PLAIN, NO_FIRST_TABLE, BAD_ROBOT_NAMES, MALFORMED_REPLY, AGENT_UP };
     struct Row {
         const char* name;
-        const char* xml; // null: no configuration file
+        const char* xml; // null: no configuration file; AGENT_UP: the second server's attributes
         Setup setup;
         const char* expected; // null: the missing table's report
     } rows[] = {
@@ -277,6 +279,12 @@ TEST_F(EndToEnd, FailuresEndWithAClearReport)
         {"missing table", "<r/>", NO_FIRST_TABLE, nullptr},
         {"robot-name row with ID 1000", "<r/>", BAD_ROBOT_NAMES, "ID(1000)>MAX_ID over flow!!"},
         {"malformed DA_REGIST", nullptr, MALFORMED_REPLY, "void Benchmark::HandleDARegist(const BuffType*, tuint32)"},
+        // The first server is valid and its agent up: the second server's value is refused
+        // before any connection is made.
+        {"second server's playernum", "dbserverport=\"PORT\" playernum=\"many\"", AGENT_UP,
+         "benchmark serverid 2 has playernum \"many\", which is not an integer from 0 to 32767."},
+        {"second server's port", "dbserverport=\"70000\"", AGENT_UP,
+         "benchmark serverid 2 has dbserverport \"70000\", which is not an integer from 1 to 65535."},
     };
     const std::string firstTable = FirstLoadedTableFile();
     ASSERT_EQ("Config/AI.txt", firstTable);
@@ -284,7 +292,7 @@ TEST_F(EndToEnd, FailuresEndWithAClearReport)
         SCOPED_TRACE(r.name);
         const std::string expected = r.expected != nullptr ? r.expected : "Load Table " + firstTable + " Failed";
         std::remove("XmlConfig/benchmark_config.xml");
-        if (r.xml != nullptr) {
+        if (r.xml != nullptr && r.setup != AGENT_UP) {
             m_dir.WriteFile("XmlConfig/benchmark_config.xml", r.xml);
         }
         switch (r.setup) {
@@ -302,6 +310,20 @@ TEST_F(EndToEnd, FailuresEndWithAClearReport)
             WriteBenchmarkXml(m_dir, m_agent->Port(), {{1, 1, "p"}}, -1, -1, -1);
             break;
         }
+        case AGENT_UP: {
+            StartAgent(AgentOptions());
+            const std::string port = std::to_string(m_agent->Port());
+            std::string second = r.xml; // its attributes, PORT standing for the agent's port
+            const size_t at = second.find("PORT");
+            if (at != std::string::npos) {
+                second.replace(at, 4, port);
+            }
+            m_dir.WriteFile("XmlConfig/benchmark_config.xml",
+                            "<r><benchmark serverid=\"1\" dbserverhost=\"127.0.0.1\" dbserverport=\"" + port +
+                                "\" playernum=\"1\" accprefix=\"a\"/><benchmark serverid=\"2\" dbserverhost=\"127.0.0.1\" "
+                                "accprefix=\"b\" " + second + "/></r>");
+            break;
+        }
         case PLAIN:
             break;
         }
@@ -311,6 +333,9 @@ TEST_F(EndToEnd, FailuresEndWithAClearReport)
         EXPECT_EQ(1, status) << p.Output();
         EXPECT_NE(std::string::npos, p.Output().find(expected)) << p.Output();
         EXPECT_NE(std::string::npos, m_dir.ReadLogs("assert.").find(expected));
+        if (r.setup == AGENT_UP) {
+            EXPECT_EQ(0u, m_agent->Stats()[-1].nAccepted);
+        }
         WriteSampleTables(m_dir);
     }
 }
