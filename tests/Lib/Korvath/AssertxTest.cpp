@@ -100,6 +100,16 @@ TEST(AssertReport, VerifyRecordTextFileAndEcho)
         << strFiles;
 }
 
+TEST(AssertReport, AContextLineGoesWhereTheReportGoes)
+{
+    TempWorkDir dir;
+    std::string strLog, strConsole;
+    time_t t0 = 0, t1 = 0;
+    RunReport(dir, [] { AssertLogLine("file.xml: line 3 is broken"); }, strLog, strConsole, t0, t1);
+    EXPECT_TRUE(EndsWithStampOf(strLog, "file.xml: line 3 is broken", t0, t1)) << strLog;
+    EXPECT_EQ("file.xml: line 3 is broken\n", strConsole);
+}
+
 TEST(AssertReport, AssertThrowsIntOneAfterWritingAndEmptyMessageGivesEmptyBrackets)
 {
     TempWorkDir dir;
