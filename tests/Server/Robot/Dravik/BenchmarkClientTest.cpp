@@ -245,43 +245,53 @@ size_t CountOf(const std::string& text, const std::string& what)
     return n;
 }
 
-// Initialises the client with cfg and runs its worker passes for 3.3 s,
-// serving its peer between them. Returns when each connect attempt was made, in seconds
-// from the start, as the network log shows them: an attempt writes one line, a refused
-// connect's error or the new session.
-std::vector<double> AttemptTimes(Benchmark& bench, const ServerConfig& cfg, const TempWorkDir& dir,
-                                 const std::function<void()>& serve)
+// When a connect attempt was made: within the pass from fEarliest to fLatest, in seconds
+// from the start.
+struct Attempt {
+    double fEarliest;
+    double fLatest;
+};
+
+// Initialises the client with cfg and runs its worker passes for 3.3 s, serving its peer
+// between them. The attempts are read from the network log, which gets one line for each:
+// a refused connect's error, or the new session.
+std::vector<Attempt> AttemptTimes(Benchmark& bench, const ServerConfig& cfg, const TempWorkDir& dir,
+                                  const std::function<void()>& serve)
 {
     const auto t0 = std::chrono::steady_clock::now();
+    auto seconds = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count(); };
     bench.Init(1, cfg);
-    std::vector<double> times;
+    Attempt pass = {0, seconds()}; // the last pass, Init's connect first
+    std::vector<Attempt> attempts;
     for (;;) {
         gSNetLogSink.Flush();
         const std::string log = dir.ReadLogs("SNet.");
         const size_t n = CountOf(log, "[CActiveIo::connect_ex] error") + CountOf(log, "[ISessionManager::addSession]");
-        const double now = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        while (times.size() < n) {
-            times.push_back(now);
+        while (attempts.size() < n) {
+            attempts.push_back(pass);
         }
-        if (now >= 3.3) {
-            return times;
+        if (seconds() >= 3.3) {
+            return attempts;
         }
         serve();
+        pass.fEarliest = seconds();
         bench.RunPass();
+        pass.fLatest = seconds();
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
 
-// Attempts start one second apart: the first at once, then at most two seconds after the
-// one before and never sooner than one second.
-void ExpectOncePerSecond(const std::vector<double>& times)
+// Attempts start one second apart: the first at once, each later one at least one and at
+// most two seconds after the one before, measured so that slow passes cannot fail a sound
+// client.
+void ExpectOncePerSecond(const std::vector<Attempt>& attempts)
 {
-    ASSERT_GE(times.size(), 3u) << "fewer than three attempts in 3.3 s";
-    EXPECT_LT(times[0], 0.2);
-    for (size_t i = 1; i < times.size(); ++i) {
+    ASSERT_GE(attempts.size(), 3u) << "fewer than three attempts in 3.3 s";
+    EXPECT_EQ(0, attempts[0].fEarliest);
+    for (size_t i = 1; i < attempts.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_GE(times[i] - times[i - 1], 0.95);
-        EXPECT_LE(times[i] - times[i - 1], 2.0);
+        EXPECT_GE(attempts[i].fLatest - attempts[i - 1].fEarliest, 1.0);
+        EXPECT_LE(attempts[i].fEarliest - attempts[i - 1].fLatest, 2.0);
     }
 }
 
@@ -291,7 +301,7 @@ TEST_F(ClientTest, ARefusedConnectIsRetriedOnceASecond)
 {
     const uint16_t port = UnusedPort();
     Benchmark bench;
-    const std::vector<double> attempts = AttemptTimes(bench, CfgAt(port, 0, "a"), m_dir, [] {});
+    const std::vector<Attempt> attempts = AttemptTimes(bench, CfgAt(port, 0, "a"), m_dir, [] {});
     EXPECT_FALSE(bench.IsConnected());
     ExpectOncePerSecond(attempts);
     EXPECT_EQ("TcpClient", bench.identification());
@@ -302,14 +312,14 @@ TEST_F(ClientTest, ARefusedConnectIsRetriedOnceASecond)
     StartAgent(opts);
     const auto t0 = std::chrono::steady_clock::now();
     ASSERT_TRUE(Pump(bench, [&] { return bench.IsConnected(); }));
-    EXPECT_LE(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(1100));
+    EXPECT_LE(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(2000));
 }
 
 TEST_F(ClientTest, APeerThatClosesAtOnceIsReconnectedOnceASecond)
 {
     MisbehavingPeer peer(MisbehavingPeer::CloseAtOnce);
     Benchmark bench;
-    const std::vector<double> attempts = AttemptTimes(bench, CfgAt(peer.Port(), 0, "a"), m_dir, [&] { peer.Serve(); });
+    const std::vector<Attempt> attempts = AttemptTimes(bench, CfgAt(peer.Port(), 0, "a"), m_dir, [&] { peer.Serve(); });
     ExpectOncePerSecond(attempts);
     EXPECT_EQ(attempts.size(), peer.Accepted());
 }
@@ -318,7 +328,7 @@ TEST_F(ClientTest, APeerThatAnnouncesAnOversizedFrameIsReconnectedOnceASecond)
 {
     MisbehavingPeer peer(MisbehavingPeer::OversizedFrame);
     Benchmark bench;
-    const std::vector<double> attempts = AttemptTimes(bench, CfgAt(peer.Port(), 0, "a"), m_dir, [&] { peer.Serve(); });
+    const std::vector<Attempt> attempts = AttemptTimes(bench, CfgAt(peer.Port(), 0, "a"), m_dir, [&] { peer.Serve(); });
     ExpectOncePerSecond(attempts);
     EXPECT_EQ(attempts.size(), peer.Accepted());
     EXPECT_NE(std::string::npos, m_dir.ReadLogs("SNet.").find("frame too long"));
@@ -336,7 +346,7 @@ TEST_F(ClientTest, AConnectionUpLongerThanASecondIsRetriedAtOnceWhenItDrops)
     const auto t0 = std::chrono::steady_clock::now();
     ASSERT_TRUE(Pump(bench, [&] { return !bench.IsConnected(); }));
     ASSERT_TRUE(Pump(bench, [&] { return bench.IsConnected(); }));
-    EXPECT_LE(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(300));
+    EXPECT_LE(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(500));
 }
 
 TEST_F(ClientTest, RegistersAndCreatesThreePlayers)

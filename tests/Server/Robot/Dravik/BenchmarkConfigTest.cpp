@@ -14,15 +14,24 @@ namespace {
 
 const char* const kConfigPath = "XmlConfig/benchmark_config.xml";
 
-// Loads a file with the given text; true when Load returned, false when it reported.
-bool LoadText(TempWorkDir& dir, const std::string& text)
+// Writes the file (none when szText is null) and loads it; true when Load returned, false
+// when it reported.
+bool LoadFile(TempWorkDir& dir, const char* szText)
 {
-    dir.WriteFile(kConfigPath, text);
+    std::remove(kConfigPath);
+    if (szText != nullptr) {
+        dir.WriteFile(kConfigPath, szText);
+    }
     try {
         return BenchmarkConfig::getInstance().Load();
     } catch (int) {
         return false;
     }
+}
+
+bool LoadText(TempWorkDir& dir, const std::string& text)
+{
+    return LoadFile(dir, text.c_str());
 }
 
 } // namespace
@@ -208,18 +217,8 @@ TEST(BenchmarkConfig, FailuresAreReported)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        std::remove(kConfigPath);
         testing::internal::CaptureStdout();
-        bool loaded = true;
-        if (r.text != "-") {
-            loaded = LoadText(dir, r.text);
-        } else {
-            try {
-                BenchmarkConfig::getInstance().Load();
-            } catch (int) {
-                loaded = false;
-            }
-        }
+        const bool loaded = LoadFile(dir, r.text == "-" ? nullptr : r.text.c_str());
         std::string out = testing::internal::GetCapturedStdout();
         EXPECT_FALSE(loaded);
         EXPECT_NE(std::string::npos, out.find(r.expected)) << out;
@@ -248,21 +247,11 @@ TEST(BenchmarkConfig, AFileThatDoesNotParseIsNamedWithTheParsersWords)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        std::remove(kConfigPath);
         for (const auto& e : std::filesystem::directory_iterator(dir.LogDir())) {
             std::filesystem::remove(e.path());
         }
         testing::internal::CaptureStdout();
-        bool loaded = true;
-        if (r.text != nullptr) {
-            loaded = LoadText(dir, r.text);
-        } else {
-            try {
-                BenchmarkConfig::getInstance().Load();
-            } catch (int) {
-                loaded = false;
-            }
-        }
+        const bool loaded = LoadFile(dir, r.text);
         const std::string out = testing::internal::GetCapturedStdout();
         EXPECT_FALSE(loaded);
         // On standard output the line comes first, then the report.
