@@ -37,6 +37,16 @@ bool IsBlank(tchar c)
     return isspace(static_cast<unsigned char>(c)) != 0;
 }
 
+// Past leading blanks and an optional sign; bNeg tells whether the sign was a minus.
+const tchar* SkipBlanksAndSign(const tchar* p, bool& bNeg)
+{
+    while (IsBlank(*p)) {
+        ++p;
+    }
+    bNeg = (*p == '-');
+    return (*p == '+' || *p == '-') ? p + 1 : p;
+}
+
 } // namespace
 
 bool ReadConfigInt(const tchar* szText, tint32& rValue)
@@ -44,15 +54,8 @@ bool ReadConfigInt(const tchar* szText, tint32& rValue)
     if (szText == nullptr) {
         return false;
     }
-    const tchar* p = szText;
-    while (IsBlank(*p)) {
-        ++p;
-    }
     bool bNeg = false;
-    if (*p == '+' || *p == '-') {
-        bNeg = (*p == '-');
-        ++p;
-    }
+    const tchar* p = SkipBlanksAndSign(szText, bNeg);
     if (!isdigit(static_cast<unsigned char>(*p))) {
         return false;
     }
@@ -130,14 +133,8 @@ bool BenchmarkConfig::Load()
         }
         if (!ReadConfigInt(szServerId, serverId)) {
             // Text without a number is skipped as the format has it; a number with more behind it is a typo.
-            const tchar* p = szServerId;
-            while (IsBlank(*p)) {
-                ++p;
-            }
-            if (*p == '+' || *p == '-') {
-                ++p;
-            }
-            if (!isdigit(static_cast<unsigned char>(*p))) {
+            bool bNeg = false;
+            if (!isdigit(static_cast<unsigned char>(*SkipBlanksAndSign(szServerId, bNeg)))) {
                 continue;
             }
             Refuse(__LINE__, "serverid is an integer",

@@ -36,6 +36,13 @@ using NSAgent::StandInAgent;
 
 namespace {
 
+// When a connect attempt was made: within the pass from fEarliest to fLatest, in seconds
+// from the start.
+struct Attempt {
+    double fEarliest;
+    double fLatest;
+};
+
 class ClientTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -91,6 +98,10 @@ protected:
     }
 
     size_t Count(uint16_t pid) const { return FramesOf(m_agent->Frames(), pid).size(); }
+
+    // The client's connect attempts towards a loopback peer that treats each connection it
+    // accepts (the one before is closed then) with onAccept, between the client's passes.
+    std::vector<Attempt> AttemptsAgainstAPeer(const std::function<void(nettest::LoopbackPeer&)>& onAccept);
 
     TempWorkDir m_dir;
     std::unique_ptr<StandInAgent> m_agent;
@@ -177,65 +188,6 @@ std::string RegistAnswer()
     return nettest::Frame(2, rep.SerializeAsString());
 }
 
-// A peer that ends every connection it accepts, served from the test's thread between
-// the client's passes: it closes at once, or announces a frame of 0x7FFFFFFF bytes and
-// keeps the connection open, so that only the client's refusal of the frame ends it.
-class MisbehavingPeer {
-public:
-    enum Behaviour { CloseAtOnce, OversizedFrame };
-
-    explicit MisbehavingPeer(Behaviour eBehaviour) : m_eBehaviour(eBehaviour)
-    {
-        m_listen = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-        sockaddr_in sa{};
-        sa.sin_family = AF_INET;
-        sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t len = sizeof(sa);
-        if (m_listen < 0 || bind(m_listen, reinterpret_cast<sockaddr*>(&sa), len) != 0 || listen(m_listen, 64) != 0 ||
-            getsockname(m_listen, reinterpret_cast<sockaddr*>(&sa), &len) != 0) {
-            ADD_FAILURE() << "no listener";
-            return;
-        }
-        m_port = ntohs(sa.sin_port);
-    }
-    ~MisbehavingPeer()
-    {
-        for (int fd : m_held) {
-            close(fd);
-        }
-        if (m_listen >= 0) {
-            close(m_listen);
-        }
-    }
-    MisbehavingPeer(const MisbehavingPeer&) = delete;
-    MisbehavingPeer& operator=(const MisbehavingPeer&) = delete;
-
-    uint16_t Port() const { return m_port; }
-    size_t Accepted() const { return m_nAccepted; }
-
-    // Accepts and treats every connection waiting now.
-    void Serve()
-    {
-        for (int fd; (fd = accept(m_listen, nullptr, nullptr)) >= 0;) {
-            ++m_nAccepted;
-            if (m_eBehaviour == CloseAtOnce) {
-                close(fd);
-                continue;
-            }
-            static const char kHeader[6] = {'\x7F', '\xFF', '\xFF', '\xFF', '\x00', '\x02'};
-            EXPECT_EQ(6, write(fd, kHeader, sizeof(kHeader)));
-            m_held.push_back(fd);
-        }
-    }
-
-private:
-    Behaviour m_eBehaviour;
-    int m_listen = -1;
-    uint16_t m_port = 0;
-    size_t m_nAccepted = 0;
-    std::vector<int> m_held;
-};
-
 size_t CountOf(const std::string& text, const std::string& what)
 {
     size_t n = 0;
@@ -244,13 +196,6 @@ size_t CountOf(const std::string& text, const std::string& what)
     }
     return n;
 }
-
-// When a connect attempt was made: within the pass from fEarliest to fLatest, in seconds
-// from the start.
-struct Attempt {
-    double fEarliest;
-    double fLatest;
-};
 
 // Initialises the client with cfg and runs its worker passes for 3.3 s, serving its peer
 // between them. The attempts are read from the network log, which gets one line for each:
@@ -297,6 +242,17 @@ void ExpectOncePerSecond(const std::vector<Attempt>& attempts)
 
 } // namespace
 
+std::vector<Attempt> ClientTest::AttemptsAgainstAPeer(const std::function<void(nettest::LoopbackPeer&)>& onAccept)
+{
+    nettest::LoopbackPeer peer;
+    Benchmark bench;
+    return AttemptTimes(bench, CfgAt(peer.Port(), 0, "a"), m_dir, [&] {
+        while (peer.Accept(0)) {
+            onAccept(peer);
+        }
+    });
+}
+
 TEST_F(ClientTest, ARefusedConnectIsRetriedOnceASecond)
 {
     const uint16_t port = UnusedPort();
@@ -317,20 +273,25 @@ TEST_F(ClientTest, ARefusedConnectIsRetriedOnceASecond)
 
 TEST_F(ClientTest, APeerThatClosesAtOnceIsReconnectedOnceASecond)
 {
-    MisbehavingPeer peer(MisbehavingPeer::CloseAtOnce);
-    Benchmark bench;
-    const std::vector<Attempt> attempts = AttemptTimes(bench, CfgAt(peer.Port(), 0, "a"), m_dir, [&] { peer.Serve(); });
+    size_t nAccepted = 0;
+    const std::vector<Attempt> attempts = AttemptsAgainstAPeer([&](nettest::LoopbackPeer& peer) {
+        ++nAccepted;
+        peer.Close();
+    });
     ExpectOncePerSecond(attempts);
-    EXPECT_EQ(attempts.size(), peer.Accepted());
+    EXPECT_EQ(attempts.size(), nAccepted);
 }
 
 TEST_F(ClientTest, APeerThatAnnouncesAnOversizedFrameIsReconnectedOnceASecond)
 {
-    MisbehavingPeer peer(MisbehavingPeer::OversizedFrame);
-    Benchmark bench;
-    const std::vector<Attempt> attempts = AttemptTimes(bench, CfgAt(peer.Port(), 0, "a"), m_dir, [&] { peer.Serve(); });
+    // The connection stays open on the peer's side: only the client's refusal ends it.
+    size_t nAccepted = 0;
+    const std::vector<Attempt> attempts = AttemptsAgainstAPeer([&](nettest::LoopbackPeer& peer) {
+        ++nAccepted;
+        EXPECT_TRUE(peer.Send(std::string("\x7F\xFF\xFF\xFF\x00\x02", 6)));
+    });
     ExpectOncePerSecond(attempts);
-    EXPECT_EQ(attempts.size(), peer.Accepted());
+    EXPECT_EQ(attempts.size(), nAccepted);
     EXPECT_NE(std::string::npos, m_dir.ReadLogs("SNet.").find("frame too long"));
 }
 
