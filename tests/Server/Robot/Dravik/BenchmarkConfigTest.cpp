@@ -57,10 +57,12 @@ TEST(BenchmarkConfig, ServersInAscendingIdAndInterleavedTests)
                          "  <benchmark serverid=\"1\" dbserverhost=\"127.0.0.2\" dbserverport=\"7001\" playernum=\"5\" accprefix=\"a&amp;\"/>\n"
                          "  <other serverid=\"9\"/>\n"
                          "  <test type=\"userload\" interval=\"250\"/>\n"
+                         "  <benchmark serverid=\"3\" dbserverhost=\"127.0.0.1\" dbserverport=\"1\" playernum=\"32767\" accprefix=\"c\"/>\n"
+                         "  <benchmark serverid=\"4\" dbserverhost=\"127.0.0.1\" dbserverport=\"65535\" playernum=\"0\" accprefix=\"d\"/>\n"
                          "</root>\n"));
     const BenchmarkConfig& cfg = BenchmarkConfig::getInstance();
     const TServerConfigMap& servers = cfg.Servers();
-    ASSERT_EQ(2u, servers.size());
+    ASSERT_EQ(4u, servers.size());
     auto it = servers.begin();
     EXPECT_EQ(1, it->first);
     EXPECT_EQ("127.0.0.2", it->second.dbServerHost);
@@ -71,6 +73,11 @@ TEST(BenchmarkConfig, ServersInAscendingIdAndInterleavedTests)
     EXPECT_EQ(2, it->first);
     EXPECT_EQ(40000, static_cast<tuint16>(it->second.dbServerPort));
     EXPECT_EQ("b", it->second.accPrefix);
+    // The ends of each range are taken as written.
+    EXPECT_EQ(1, servers.at(3).dbServerPort);
+    EXPECT_EQ(32767, servers.at(3).playerNum);
+    EXPECT_EQ(65535, static_cast<tuint16>(servers.at(4).dbServerPort));
+    EXPECT_EQ(0, servers.at(4).playerNum);
     EXPECT_EQ(-1, cfg.GetInterval(BT_CREATECHAR));
     EXPECT_EQ(300, cfg.GetInterval(BT_USERSAVE));
     EXPECT_EQ(250, cfg.GetInterval(BT_USERLOAD));
@@ -186,6 +193,7 @@ TEST(BenchmarkConfig, FailuresAreReported)
         {"no dbserverport", server(""), "[dbserverport]\n[benchmark serverid 3 has no dbserverport.]"},
         {"port above 65535", server("dbserverport=\"70000\""),
          "[1 <= dbserverport <= 65535]\n[benchmark serverid 3 has dbserverport \"70000\", which is not an integer from 1 to 65535.]"},
+        {"port 65536", server("dbserverport=\"65536\""), "benchmark serverid 3 has dbserverport \"65536\", which is not"},
         {"port -1", server("dbserverport=\"-1\""), "benchmark serverid 3 has dbserverport \"-1\", which is not"},
         {"port 0", server("dbserverport=\"0\""), "benchmark serverid 3 has dbserverport \"0\", which is not"},
         {"port with letters", server("dbserverport=\"12abc\""), "benchmark serverid 3 has dbserverport \"12abc\", which is not"},
@@ -193,6 +201,9 @@ TEST(BenchmarkConfig, FailuresAreReported)
         {"port abc", server("dbserverport=\"abc\""), "benchmark serverid 3 has dbserverport \"abc\", which is not"},
         {"playernum 40000", server("dbserverport=\"1\" playernum=\"40000\""),
          "[0 <= playernum <= 32767]\n[benchmark serverid 3 has playernum \"40000\", which is not an integer from 0 to 32767.]"},
+        {"playernum 32768", server("dbserverport=\"1\" playernum=\"32768\""),
+         "benchmark serverid 3 has playernum \"32768\", which is not"},
+        {"playernum -1", server("dbserverport=\"1\" playernum=\"-1\""), "benchmark serverid 3 has playernum \"-1\", which is not"},
         {"playernum -3", server("dbserverport=\"1\" playernum=\"-3\""), "benchmark serverid 3 has playernum \"-3\", which is not"},
         {"playernum many", server("dbserverport=\"1\" playernum=\"many\""),
          "benchmark serverid 3 has playernum \"many\", which is not"},
@@ -210,6 +221,8 @@ TEST(BenchmarkConfig, FailuresAreReported)
          "test on line 1 has type \"CreateChar\", which names no kind"},
         {"interval -5", "<r>" + kServer + "<test type=\"usersave\" interval=\"-5\"/></r>",
          "[interval >= -1]\n[test type \"usersave\" on line 1 has interval \"-5\", which is not an integer of -1 or more.]"},
+        {"interval -2", "<r>" + kServer + "<test type=\"createchar\" interval=\"-2\"/></r>",
+         "test type \"createchar\" on line 1 has interval \"-2\", which is not an integer of -1 or more."},
         {"interval often", "<r>" + kServer + "<test type=\"userload\" interval=\"often\"/></r>",
          "test type \"userload\" on line 1 has interval \"often\", which is not an integer of -1 or more."},
         {"interval 2.5", "<r>" + kServer + "<test type=\"userload\" interval=\"2.5\"/></r>",
