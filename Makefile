@@ -8,13 +8,15 @@ BUILD_TSAN ?= build-tsan
 TSAN_WRAP := $(shell [ "$$(cat /proc/sys/vm/mmap_rnd_bits 2>/dev/null || echo 28)" -gt 28 ] && \
 	setarch $$(uname -m) -R true 2>/dev/null && echo "setarch $$(uname -m) -R")
 
-.PHONY: deps build test test-normal test-asan test-tsan bench run clean
+.PHONY: deps configure build test test-normal test-asan test-tsan bench run clean
 
 deps:
 	./scripts/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The whole suite twice: a normal build, then AddressSanitizer + UndefinedBehaviorSanitizer;
@@ -45,8 +47,10 @@ test-tsan: deps
 	fi; \
 	exit $$status
 
-# Dravik against the stand-in agent in a sample working folder (RUN_SECONDS=N, default 10).
-run: build
+# Dravik against the stand-in agent in a sample working folder (RUN_SECONDS=N, default 10);
+# only the three programs it runs are built.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target Dravik dravik_agent dravik_fixtures
 	./tools/run-sample.sh $(BUILD)
 
 # The benchmark programs of bench/ (never part of the tests).

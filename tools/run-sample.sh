@@ -3,7 +3,8 @@
 #   tools/run-sample.sh [BUILD_DIR]      (RUN_SECONDS=N sets how long, default 10)
 # Writes BUILD_DIR/sample/ (Config/ from the fixture writer, XmlConfig/benchmark_config.xml
 # with two servers on loopback, RuntimeData/65535/Log/), starts the agent, starts Dravik
-# with a name mark, shows the agent's per-second lines, then stops both.
+# with a name mark, shows the agent's per-second lines, then stops both and shows Dravik's
+# output; Ctrl-C ends the run the same way, only sooner.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -26,7 +27,11 @@ mkdir -p "$sample/XmlConfig" "$sample/RuntimeData/65535/Log"
 
 agent_pid=""
 dravik_pid=""
-cleanup() {
+sleep_pid=""
+stop() {
+  if [ -n "$sleep_pid" ]; then
+    kill "$sleep_pid" 2>/dev/null || true
+  fi
   if [ -n "$dravik_pid" ] && kill -0 "$dravik_pid" 2>/dev/null; then
     kill "$dravik_pid" 2>/dev/null || true
     wait "$dravik_pid" 2>/dev/null || true
@@ -36,7 +41,24 @@ cleanup() {
     wait "$agent_pid" 2>/dev/null || true
   fi
 }
-trap cleanup EXIT INT TERM
+# The end of a run, timed or by Ctrl-C: both programs stopped, then Dravik's output.
+finish() {
+  stop
+  echo "run-sample: Dravik's output:"
+  cat "$sample/dravik.out"
+  echo "run-sample: stopped; logs in $sample/RuntimeData/65535/Log/"
+}
+interrupted() {
+  trap - EXIT INT TERM
+  if [ -n "$dravik_pid" ]; then
+    finish
+  else
+    stop
+  fi
+  exit 130
+}
+trap stop EXIT
+trap interrupted INT TERM
 
 # The agent picks a free loopback port and writes it down.
 rm -f "$sample/agent.port"
@@ -67,14 +89,15 @@ XML
 echo "run-sample: working folder $sample, agent on 127.0.0.1:$port, running for $seconds s"
 (cd "$sample" && exec "$dravik" sample-mark) > "$sample/dravik.out" 2>&1 &
 dravik_pid=$!
-sleep "$seconds"
+# In the background, so that a signal to this script alone is handled at once too.
+sleep "$seconds" &
+sleep_pid=$!
+wait "$sleep_pid"
+sleep_pid=""
 if ! kill -0 "$dravik_pid" 2>/dev/null; then
   echo "run-sample: Dravik ended early; its output:" >&2
   cat "$sample/dravik.out" >&2
   exit 1
 fi
-echo "run-sample: Dravik's output:"
-cat "$sample/dravik.out"
-cleanup
 trap - EXIT INT TERM
-echo "run-sample: stopped; logs in $sample/RuntimeData/65535/Log/"
+finish
